@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <stdexcept>
+
+// A failure of a record-set operation; what() is the text shown to the user,
+// e.g. "Cannot open file Daty.txt".
+class DataSetError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A record set whose records are the lines of one text file and whose single
+// field is the string field Line (at most FieldSize characters). Opening reads
+// the whole file; closing writes it back, and only when something was changed.
+// Lines are kept as the exact bytes of the file (an 8-bit code page, no
+// conversion); decoding for display is the views' business.
+class TTextDataSet : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+    Q_ENUM(State)
+
+    static constexpr int FieldSize = 240;
+
+    explicit TTextDataSet(QObject *parent = nullptr);
+    ~TTextDataSet() override; // closes without throwing; a failed write is lost
+
+    QString fileName() const;
+    void setFileName(const QString &fileName);
+
+    bool active() const;
+    void setActive(bool active); // true opens, false closes
+    void open();                 // throws DataSetError "Cannot open file %s"
+    void close();                // throws DataSetError "Cannot create file %s"; the set then stays open
+
+    State state() const;
+    bool modified() const; // the change flag: set by every post and delete
+
+    // Navigation. Starting one while editing or inserting first posts the
+    // pending change if the field was written, and drops it otherwise.
+    void first();
+    void last();
+    void next();
+    void prior();
+    int moveBy(int distance); // returns how far it actually moved
+    bool bof() const;
+    bool eof() const;
+
+    int recordCount() const;
+    int recNo() const;
+    void setRecNo(int recNo); // values outside 1..recordCount() are ignored
+    int currentIndex() const; // 0-based index of the current line, -1 when none
+
+    qint32 bookmark() const;            // identity of the current line
+    void gotoBookmark(qint32 bookmark); // throws "Bookmark not found"
+
+    // The field Line of the current record: the first FieldSize bytes of the
+    // line, a null QByteArray when the text is empty or there is no record.
+    QByteArray line() const;
+    bool lineIsNull() const;
+    void setLine(const QByteArray &value); // throws "Dataset not in edit or insert mode"
+
+    void edit();
+    void insert();
+    void append();
+    void post();
+    void cancel();
+    void deleteRecord(); // throws "Cannot perform this operation on an empty dataset"
+
+    // Read access for views (grid, report): the field value and the full text
+    // of line `index`, 0-based, without moving the cursor.
+    QByteArray fieldValueAt(int index) const;
+    QByteArray fullTextAt(int index) const;
+
+Q_SIGNALS:
+    void activeChanged(bool active);
+    void dataSetChanged(); // lines or their order changed: open, post, delete
+    void recordChanged();  // the current line moved
+    void fieldChanged();   // the current record's field was written
+    void stateChanged(TTextDataSet::State state);
+
+private:
+    struct Line {
+        QByteArray text;
+        qint32 id;
+    };
+    // implementation details are the implementer's
+};
