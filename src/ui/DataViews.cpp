@@ -1,0 +1,145 @@
+#include "ui/DataViews.h"
+
+#include "data/Cp1250.h"
+#include "data/TDataSource.h"
+#include "data/TTextDataSet.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace {
+
+constexpr int indicatorWidth = 12;
+constexpr int rowHeight = 17;
+constexpr int lineCharacters = TTextDataSet::FieldSize;
+
+// The grid's left column: blank boxes with an arrow at the current line.
+class IndicatorHeader final : public QHeaderView
+{
+public:
+    IndicatorHeader(TDataSource *source, QWidget *parent)
+        : QHeaderView(Qt::Vertical, parent)
+        , m_source(source)
+    {
+        setSectionResizeMode(QHeaderView::Fixed);
+        setDefaultSectionSize(rowHeight);
+        setMinimumSectionSize(rowHeight);
+        setFixedWidth(indicatorWidth);
+        setSectionsClickable(false);
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        painter->save();
+        painter->fillRect(rect, palette().button());
+        painter->setPen(palette().color(QPalette::Mid));
+        painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+        painter->drawLine(rect.topRight(), rect.bottomRight());
+        if (logicalIndex == m_source->dataSet()->currentIndex()) {
+            const QPoint centre = rect.center();
+            const QPolygon arrow(
+                {centre + QPoint(-2, -4), centre + QPoint(2, 0), centre + QPoint(-2, 4)});
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(palette().color(QPalette::WindowText));
+            painter->drawPolygon(arrow);
+        }
+        painter->restore();
+    }
+
+    QSize sizeHint() const override { return {indicatorWidth, rowHeight}; }
+
+private:
+    TDataSource *m_source;
+};
+
+void setBackground(QWidget *view, const QColor &background)
+{
+    QPalette colours = view->palette();
+    colours.setColor(QPalette::Base, background);
+    view->setPalette(colours);
+}
+
+const QColor peach(240, 202, 166);
+
+} // namespace
+
+DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)
+    : QTableView(parent)
+    , m_source(source)
+{
+    setObjectName(objectName);
+    setVerticalHeader(new IndicatorHeader(source, this));
+    setModel(source);
+    horizontalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(rowHeight);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setBackground(this, peach);
+    setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('0')) * lineCharacters);
+
+    TTextDataSet *set = source->dataSet();
+    connect(set, &TTextDataSet::recordChanged, this, &DBGrid::followCurrentLine);
+    connect(set, &TTextDataSet::dataSetChanged, this, &DBGrid::followCurrentLine);
+    connect(set, &TTextDataSet::activeChanged, this, &DBGrid::followCurrentLine);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &DBGrid::currentRowPicked);
+    // A reset forgets the column's width.
+    connect(source, &QAbstractItemModel::modelReset, this, [this] {
+        setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('0')) * lineCharacters);
+    });
+    followCurrentLine();
+}
+
+void DBGrid::followCurrentLine()
+{
+    const int row = m_source->dataSet()->currentIndex();
+    m_following = true;
+    if (row >= 0 && row < model()->rowCount())
+        setCurrentIndex(model()->index(row, 0));
+    else
+        selectionModel()->clearCurrentIndex();
+    m_following = false;
+    verticalHeader()->viewport()->update();
+}
+
+void DBGrid::currentRowPicked(const QModelIndex &current)
+{
+    if (m_following || !current.isValid())
+        return;
+    TTextDataSet *set = m_source->dataSet();
+    if (set->active() && current.row() != set->currentIndex())
+        set->moveBy(current.row() - set->currentIndex());
+    verticalHeader()->viewport()->update();
+}
+
+DBMemo::DBMemo(const QString &objectName, TDataSource *source, QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_source(source)
+{
+    setObjectName(objectName);
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setBackground(this, peach);
+
+    TTextDataSet *set = source->dataSet();
+    connect(set, &TTextDataSet::recordChanged, this, &DBMemo::showCurrentLine);
+    connect(set, &TTextDataSet::dataSetChanged, this, &DBMemo::showCurrentLine);
+    connect(set, &TTextDataSet::fieldChanged, this, &DBMemo::showCurrentLine);
+    connect(set, &TTextDataSet::activeChanged, this, &DBMemo::showCurrentLine);
+    showCurrentLine();
+}
+
+void DBMemo::showCurrentLine()
+{
+    const TTextDataSet *set = m_source->dataSet();
+    setPlainText(set->active() ? cp1250::decode(set->line()) : QString());
+}

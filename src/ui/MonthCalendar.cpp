@@ -1,0 +1,173 @@
+#include "ui/MonthCalendar.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTableView>
+#include <QTextCharFormat>
+#include <QToolTip>
+
+MonthCalendar::MonthCalendar(const QString &objectName, const QColor &background,
+                             QWidget *parent)
+    : QCalendarWidget(parent)
+{
+    setObjectName(objectName);
+    setNavigationBarVisible(false);
+    setFirstDayOfWeek(Qt::Sunday);
+    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    setDateEditEnabled(false);
+    setGridVisible(false);
+
+    // Saturdays and Sundays look like any other day, as on a wall calendar.
+    QTextCharFormat plain;
+    plain.setForeground(palette().text());
+    setWeekdayTextFormat(Qt::Saturday, plain);
+    setWeekdayTextFormat(Qt::Sunday, plain);
+
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, background);
+    colours.setColor(QPalette::AlternateBase, background);
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    m_view = findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+    Q_ASSERT(m_view);
+    m_view->viewport()->installEventFilter(this);
+    m_view->installEventFilter(this);
+
+    connect(this, &QCalendarWidget::selectionChanged, this, [this] {
+        if (!m_settingDate)
+            Q_EMIT changed();
+    });
+}
+
+void MonthCalendar::setDate(QDate date)
+{
+    m_settingDate = true;
+    setSelectedDate(date);
+    m_settingDate = false;
+    Q_EMIT changed();
+}
+
+void MonthCalendar::stepMonth(int delta)
+{
+    setDate(steppedMonth(date(), delta));
+}
+
+QDate MonthCalendar::steppedMonth(QDate date, int delta)
+{
+    const QDate edge = delta > 0 ? QDate(date.year(), date.month(), date.daysInMonth())
+                                 : QDate(date.year(), date.month(), 1);
+    const QDate target = edge.addDays(delta > 0 ? 1 : -1);
+    const int day = std::min(date.day(), target.daysInMonth());
+    return {target.year(), target.month(), day};
+}
+
+void MonthCalendar::paintCell(QPainter *painter, const QRect &rect, QDate date) const
+{
+    if (date.month() == monthShown() && date.year() == yearShown()) {
+        QCalendarWidget::paintCell(painter, rect, date);
+        return;
+    }
+    painter->fillRect(rect, palette().brush(QPalette::Base));
+}
+
+QDate MonthCalendar::dateAt(const QPoint &viewportPos) const
+{
+    const QModelIndex index = m_view->indexAt(viewportPos);
+    if (!index.isValid() || index.row() == 0) // row 0 holds the weekday names
+        return {};
+    const int day = index.data().toInt();
+    if (day <= 0)
+        return {};
+    // The grid starts in the previous month and ends in the next one; a day
+    // number tells which, by the week it stands in.
+    QDate date(yearShown(), monthShown(), 1);
+    if (index.row() <= 2 && day > 20)
+        return {};
+    if (index.row() >= 5 && day < 15)
+        return {};
+    return date.addDays(day - 1);
+}
+
+bool MonthCalendar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return handleMouse(event);
+        case QEvent::ToolTip:
+            return handleToolTip(event);
+        default:
+            break;
+        }
+    } else if (watched == m_view && event->type() == QEvent::KeyPress) {
+        return handleKey(event);
+    }
+    return QCalendarWidget::eventFilter(watched, event);
+}
+
+bool MonthCalendar::handleMouse(QEvent *event)
+{
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::LeftButton && !(mouse->buttons() & Qt::LeftButton))
+        return false;
+    const QDate picked = dateAt(mouse->position().toPoint());
+    if (event->type() == QEvent::MouseButtonRelease)
+        Q_EMIT dayPicked();
+    // Blank cells and the weekday row take the click but change nothing;
+    // double clicks and drags never change the date either.
+    if (!picked.isValid() || event->type() == QEvent::MouseButtonDblClick
+        || event->type() == QEvent::MouseMove) {
+        return true;
+    }
+    return false;
+}
+
+bool MonthCalendar::handleKey(QEvent *event)
+{
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        Q_EMIT dayPicked();
+        return false;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true; // the month buttons step months
+    default:
+        return false;
+    }
+}
+
+bool MonthCalendar::handleToolTip(QEvent *event)
+{
+    auto *help = static_cast<QHelpEvent *>(event);
+    if (toolTip().isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), toolTip(), this);
+    return true;
+}
+
+MonthButton::MonthButton(Direction direction, const QString &objectName, QWidget *parent)
+    : QToolButton(parent)
+    , m_direction(direction)
+{
+    setObjectName(objectName);
+    setAutoRaise(true);
+    setText(direction == Previous ? QStringLiteral("<<") : QStringLiteral(">>"));
+    setToolTip(direction == Previous ? QStringLiteral("Poprzedni miesiąc")
+                                     : QStringLiteral("Następny miesiąc"));
+    setFocusPolicy(Qt::NoFocus);
+    resize(25, 25);
+}

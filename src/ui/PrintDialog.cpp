@@ -1,0 +1,102 @@
+#include "ui/PrintDialog.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QWidget>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+constexpr int designDpi = 96;
+
+// Emits aboutToShow when the system dialog receives its first show event.
+class ShowWatcher final : public QObject
+{
+public:
+    explicit ShowWatcher(PrintDialog *dialog)
+        : m_dialog(dialog)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !m_shown) {
+            m_shown = true;
+            Q_EMIT m_dialog->aboutToShow();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    PrintDialog *m_dialog;
+    bool m_shown = false;
+};
+
+class SystemPrintService final : public PrintService
+{
+public:
+    bool exec(PrintDialog &dialog, QWidget *parent) override
+    {
+        QPrintDialog systemDialog(&dialog.printer(), parent);
+        systemDialog.setOptions(dialog.options());
+        ShowWatcher watcher(&dialog);
+        systemDialog.installEventFilter(&watcher);
+        return systemDialog.exec() == QDialog::Accepted;
+    }
+};
+
+SystemPrintService systemPrintService;
+PrintService *installedPrintService = &systemPrintService;
+
+int scaled(int pixels, int printerDpi)
+{
+    return static_cast<int>(std::lround(static_cast<double>(pixels) * printerDpi / designDpi));
+}
+
+} // namespace
+
+PrintDialog::PrintDialog(QWidget *parent)
+    : QObject(parent)
+    , m_printer(QPrinter::HighResolution)
+    , m_options(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies)
+{
+}
+
+bool PrintDialog::exec()
+{
+    return PrintService::instance().exec(*this, qobject_cast<QWidget *>(parent()));
+}
+
+PrintService &PrintService::instance()
+{
+    return *installedPrintService;
+}
+
+void PrintService::install(PrintService *service)
+{
+    installedPrintService = service ? service : &systemPrintService;
+}
+
+QSize printedWindowSize(QSize size, int printerDpiX, int printerDpiY)
+{
+    return {scaled(size.width(), printerDpiX), scaled(size.height(), printerDpiY)};
+}
+
+void printWindow(QWidget *window, QPaintDevice &printer)
+{
+    const QPixmap picture = window->grab();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw std::runtime_error("Drukarka jest niedostępna.");
+    const QSize size =
+        printedWindowSize(window->size(), printer.logicalDpiX(), printer.logicalDpiY());
+    // The painter's origin is the top-left corner of the printable area.
+    painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
+    if (!painter.end())
+        throw std::runtime_error("Drukowanie nie powiodło się.");
+}

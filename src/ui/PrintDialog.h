@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QAbstractPrintDialog>
+#include <QObject>
+#include <QPrinter>
+
+class QWidget;
+
+// A window's non-visual print dialog: it owns the printer the user picks and
+// tells its window when it appears (aboutToShow), so the window can prepare
+// what is about to be printed while the dialog is on screen.
+class PrintDialog : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PrintDialog(QWidget *parent);
+
+    QPrinter &printer() { return m_printer; }
+    QAbstractPrintDialog::PrintDialogOptions options() const { return m_options; }
+    void setOptions(QAbstractPrintDialog::PrintDialogOptions options) { m_options = options; }
+
+    // Shows the dialog modally; true when the user confirmed it.
+    bool exec();
+
+Q_SIGNALS:
+    void aboutToShow();
+
+private:
+    QPrinter m_printer;
+    QAbstractPrintDialog::PrintDialogOptions m_options;
+};
+
+// Runs print dialogs. Production shows the system's dialog; tests install one
+// that answers from a script and prints to a file.
+class PrintService
+{
+public:
+    virtual ~PrintService() = default;
+    // Must emit dialog.aboutToShow() as the dialog appears.
+    virtual bool exec(PrintDialog &dialog, QWidget *parent) = 0;
+
+    static PrintService &instance();
+    static void install(PrintService *service); // nullptr restores the system dialog
+};
+
+// Prints a picture of `window`'s client area on one page, at the top-left of
+// the printable area, scaled by the device's dots per inch / 96 so that it
+// keeps its on-screen size. Throws std::runtime_error when printing fails.
+void printWindow(QWidget *window, QPaintDevice &printer);
+
+// The printed size of a window picture of `size` pixels at 96 pixels per inch.
+QSize printedWindowSize(QSize size, int printerDpiX, int printerDpiY);

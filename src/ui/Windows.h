@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QFont;
+class QWidget;
+
+// Small helpers every window uses.
+
+// Gives `window` its name, caption and a border with a title bar, system
+// menu, minimise and close buttons, and no maximise button.
+void setWindowStyle(QWidget *window, const QString &objectName, const QString &caption);
+// The same, for a window whose client area is a fixed width × height.
+void makeFixedWindow(QWidget *window, const QString &objectName, const QString &caption,
+                     int width, int height);
+// Centres a window on its screen's available area, frame included.
+void centreOnScreen(QWidget *window);
+// Shows a window non-modally, or brings it to the front when it is visible.
+void showOrRaise(QWidget *window);
+
+// The program's fonts: "MS Sans Serif" (the default text) at a pixel height.
+QFont sansFont(int pixelSize, bool bold = false, bool italic = false);
+
+// Runs an event handler; a failure it does not catch ends the handler and is
+// reported in an error box with the failure's text. The program goes on.
+void guarded(QWidget *parent, const std::function<void()> &handler);
