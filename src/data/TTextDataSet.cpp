@@ -1,1 +1,479 @@
 #include "data/TTextDataSet.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+const QByteArray lineBreak = QByteArrayLiteral("\r\n");
+constexpr qsizetype writeChunkSize = 1 << 20;
+
+QByteArray fieldValueOf(const QByteArray &text)
+{
+    if (text.isEmpty())
+        return {};
+    return text.size() <= TTextDataSet::FieldSize ? text : text.first(TTextDataSet::FieldSize);
+}
+
+bool isLineBreak(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+} // namespace
+
+TTextDataSet::TTextDataSet(QObject *parent)
+    : QObject(parent)
+{
+}
+
+TTextDataSet::~TTextDataSet()
+{
+    try {
+        close();
+    } catch (const std::exception &) {
+        // Nobody is left to tell; the file keeps its previous contents.
+    }
+}
+
+QString TTextDataSet::fileName() const
+{
+    return m_fileName;
+}
+
+void TTextDataSet::setFileName(const QString &fileName)
+{
+    m_fileName = fileName;
+}
+
+bool TTextDataSet::active() const
+{
+    return m_state != State::Inactive;
+}
+
+void TTextDataSet::setActive(bool active)
+{
+    if (active)
+        open();
+    else
+        close();
+}
+
+void TTextDataSet::open()
+{
+    if (active())
+        return;
+    readFile();
+    m_modified = false;
+    m_cursor = -1;
+    setState(State::Browse);
+    Q_EMIT activeChanged(true);
+    first();
+    Q_EMIT dataSetChanged();
+}
+
+void TTextDataSet::close()
+{
+    if (!active())
+        return;
+    finishPendingChange();
+    if (m_modified)
+        writeFile();
+    discardLines();
+    setState(State::Inactive);
+    Q_EMIT activeChanged(false);
+}
+
+TTextDataSet::State TTextDataSet::state() const
+{
+    return m_state;
+}
+
+bool TTextDataSet::modified() const
+{
+    return m_modified;
+}
+
+void TTextDataSet::first()
+{
+    requireActive();
+    finishPendingChange();
+    const qint32 previousId = currentId();
+    m_cursor = -1;
+    m_eof = false;
+    step(1);
+    m_bof = true;
+    notifyIfMoved(previousId);
+}
+
+void TTextDataSet::last()
+{
+    requireActive();
+    finishPendingChange();
+    const qint32 previousId = currentId();
+    m_cursor = recordCount();
+    m_bof = false;
+    step(-1);
+    m_eof = true;
+    notifyIfMoved(previousId);
+}
+
+void TTextDataSet::next()
+{
+    moveBy(1);
+}
+
+void TTextDataSet::prior()
+{
+    moveBy(-1);
+}
+
+int TTextDataSet::moveBy(int distance)
+{
+    requireActive();
+    finishPendingChange();
+    const qint32 previousId = currentId();
+    const int moved = step(distance);
+    notifyIfMoved(previousId);
+    return moved;
+}
+
+bool TTextDataSet::bof() const
+{
+    return m_bof;
+}
+
+bool TTextDataSet::eof() const
+{
+    return m_eof;
+}
+
+int TTextDataSet::recordCount() const
+{
+    return int(m_lines.size());
+}
+
+int TTextDataSet::recNo() const
+{
+    if (m_lines.isEmpty())
+        return 0;
+    return std::clamp(m_cursor + 1, 1, recordCount());
+}
+
+void TTextDataSet::setRecNo(int recNo)
+{
+    requireActive();
+    if (recNo < 1 || recNo > recordCount())
+        return;
+    finishPendingChange();
+    setCursor(recNo - 1);
+}
+
+int TTextDataSet::currentIndex() const
+{
+    return m_cursor >= 0 && m_cursor < m_lines.size() ? m_cursor : -1;
+}
+
+qint32 TTextDataSet::bookmark() const
+{
+    return m_state == State::Insert ? 0 : currentId();
+}
+
+void TTextDataSet::gotoBookmark(qint32 bookmark)
+{
+    requireActive();
+    finishPendingChange();
+    const auto found = std::find_if(m_lines.cbegin(), m_lines.cend(),
+                                    [bookmark](const Line &line) { return line.id == bookmark; });
+    if (found == m_lines.cend())
+        throw DataSetError("Bookmark not found");
+    setCursor(int(found - m_lines.cbegin()));
+}
+
+QByteArray TTextDataSet::line() const
+{
+    if (m_state == State::Edit || m_state == State::Insert)
+        return m_pendingValue;
+    return fieldValueAt(currentIndex());
+}
+
+bool TTextDataSet::lineIsNull() const
+{
+    return line().isNull();
+}
+
+void TTextDataSet::setLine(const QByteArray &value)
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        throw DataSetError("Dataset not in edit or insert mode");
+    QByteArrayView kept(value);
+    kept = kept.first(std::min<qsizetype>(kept.size(), FieldSize));
+    if (const qsizetype nul = kept.indexOf('\0'); nul >= 0)
+        kept = kept.first(nul);
+    m_pendingValue = kept.isEmpty() ? QByteArray() : kept.toByteArray();
+    m_pendingWritten = true;
+    Q_EMIT fieldChanged();
+}
+
+void TTextDataSet::edit()
+{
+    requireActive();
+    if (m_state != State::Browse)
+        return;
+    if (m_lines.isEmpty()) {
+        insert();
+        return;
+    }
+    m_pendingValue = fieldValueAt(requireCurrentIndex());
+    m_pendingWritten = false;
+    setState(State::Edit);
+}
+
+void TTextDataSet::insert()
+{
+    beginInsert(false);
+}
+
+void TTextDataSet::append()
+{
+    beginInsert(true);
+}
+
+void TTextDataSet::post()
+{
+    requireActive();
+    if (m_state == State::Browse)
+        return;
+
+    const qint32 previousId = currentId();
+    if (m_state == State::Edit) {
+        m_lines[requireCurrentIndex()].text = m_pendingValue;
+    } else {
+        const int index = m_appending ? recordCount() : std::min(m_insertIndex, recordCount());
+        m_lines.insert(index, Line{m_pendingValue, ++m_lastId});
+        m_cursor = index;
+    }
+    m_modified = true;
+    m_pendingValue = QByteArray();
+    resetEndFlags();
+    setState(State::Browse);
+    Q_EMIT dataSetChanged();
+    notifyIfMoved(previousId);
+}
+
+void TTextDataSet::cancel()
+{
+    requireActive();
+    if (m_state == State::Browse)
+        return;
+    m_pendingValue = QByteArray();
+    setState(State::Browse);
+}
+
+void TTextDataSet::deleteRecord()
+{
+    requireActive();
+    if (m_state == State::Insert) {
+        cancel();
+        return;
+    }
+    if (m_lines.isEmpty())
+        throw DataSetError("Cannot perform this operation on an empty dataset");
+
+    const qint32 previousId = currentId();
+    const int index = requireCurrentIndex();
+    m_pendingValue = QByteArray();
+    setState(State::Browse);
+    m_lines.removeAt(index);
+    m_modified = true;
+    // The following line takes the place; after the last one, the new last line.
+    if (m_cursor >= recordCount())
+        m_cursor = recordCount() - 1;
+    resetEndFlags();
+    Q_EMIT dataSetChanged();
+    notifyIfMoved(previousId);
+}
+
+QByteArray TTextDataSet::fieldValueAt(int index) const
+{
+    if (index < 0 || index >= m_lines.size())
+        return {};
+    return fieldValueOf(m_lines.at(index).text);
+}
+
+QByteArray TTextDataSet::fullTextAt(int index) const
+{
+    if (index < 0 || index >= m_lines.size())
+        return {};
+    return m_lines.at(index).text;
+}
+
+void TTextDataSet::requireActive() const
+{
+    if (!active())
+        throw DataSetError("Cannot perform this operation on a closed dataset");
+}
+
+int TTextDataSet::requireCurrentIndex() const
+{
+    const int index = currentIndex();
+    if (index < 0)
+        throw DataSetError("No Records");
+    return index;
+}
+
+int TTextDataSet::step(int distance)
+{
+    if (distance == 0 || (distance > 0 && m_eof) || (distance < 0 && m_bof))
+        return 0;
+    // Same as fetching one line at a time: forwards up to the last line,
+    // backwards down to the first one, raising eof or bof when it runs out.
+    const qint64 count = m_lines.size();
+    int moved = 0;
+    m_bof = m_eof = false;
+    if (distance > 0) {
+        const qint64 room = std::max<qint64>(count - 1 - m_cursor, 0);
+        moved = int(std::min<qint64>(distance, room));
+        m_eof = moved < distance;
+    } else {
+        const qint64 room = count == 0 ? 0 : std::max(m_cursor, 0);
+        moved = -int(std::min<qint64>(-qint64(distance), room));
+        m_bof = moved > distance;
+    }
+    m_cursor += moved;
+    return moved;
+}
+
+void TTextDataSet::beginInsert(bool appending)
+{
+    requireActive();
+    finishPendingChange();
+    m_pendingValue = QByteArray();
+    m_pendingWritten = false;
+    m_appending = appending;
+    m_insertIndex = std::max(currentIndex(), 0);
+    setState(State::Insert);
+}
+
+void TTextDataSet::finishPendingChange()
+{
+    if (m_state != State::Edit && m_state != State::Insert)
+        return;
+    if (m_pendingWritten)
+        post();
+    else
+        cancel();
+}
+
+void TTextDataSet::setState(State state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    Q_EMIT stateChanged(state);
+}
+
+void TTextDataSet::setCursor(int cursor)
+{
+    const qint32 previousId = currentId();
+    m_cursor = cursor;
+    resetEndFlags();
+    notifyIfMoved(previousId);
+}
+
+void TTextDataSet::notifyIfMoved(qint32 previousId)
+{
+    if (currentId() != previousId)
+        Q_EMIT recordChanged();
+}
+
+void TTextDataSet::resetEndFlags()
+{
+    m_bof = m_eof = m_lines.isEmpty();
+}
+
+qint32 TTextDataSet::currentId() const
+{
+    const int index = currentIndex();
+    return index < 0 ? 0 : m_lines.at(index).id;
+}
+
+void TTextDataSet::readFile()
+{
+    const auto cannotOpen = [this] {
+        return DataSetError("Cannot open file " + m_fileName.toStdString());
+    };
+    // Only a regular file: a pipe or a device could block or never end.
+    if (!QFileInfo(m_fileName).isFile())
+        throw cannotOpen();
+    QFile file(m_fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw cannotOpen();
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw cannotOpen();
+
+    // Everything from the first NUL on is not text.
+    QByteArrayView text(data);
+    if (const qsizetype nul = text.indexOf('\0'); nul >= 0)
+        text = text.first(nul);
+
+    QList<Line> lines;
+    lines.reserve(std::count(text.begin(), text.end(), '\n') + 1);
+    const char *p = text.data();
+    const char *const end = p + text.size();
+    qint32 id = 0;
+    while (p < end) {
+        const char *const start = p;
+        while (p < end && !isLineBreak(*p))
+            ++p;
+        lines.append(Line{QByteArray(start, p - start), ++id});
+        // CR, LF and CR LF are one break each.
+        if (p < end && *p == '\r')
+            ++p;
+        if (p < end && *p == '\n')
+            ++p;
+    }
+    m_lines = std::move(lines);
+    m_lastId = id;
+}
+
+void TTextDataSet::writeFile() const
+{
+    const auto cannotCreate = [this] {
+        return DataSetError("Cannot create file " + m_fileName.toStdString());
+    };
+    // Written beside the old file and renamed over it, so a failure leaves
+    // the old contents untouched.
+    QSaveFile file(m_fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw cannotCreate();
+    QByteArray chunk;
+    chunk.reserve(writeChunkSize + FieldSize);
+    const auto flush = [&] {
+        if (file.write(chunk) != chunk.size())
+            throw cannotCreate();
+        chunk.resize(0);
+    };
+    for (const Line &line : m_lines) {
+        chunk.append(line.text).append(lineBreak);
+        if (chunk.size() >= writeChunkSize)
+            flush();
+    }
+    flush();
+    if (!file.commit())
+        throw cannotCreate();
+}
+
+void TTextDataSet::discardLines()
+{
+    m_lines = QList<Line>();
+    m_lastId = 0;
+    m_cursor = -1;
+    m_modified = false;
+    m_bof = m_eof = true;
+    m_pendingValue = QByteArray();
+}

@@ -50,7 +50,7 @@ public:
     void last();
     void next();
     void prior();
-    int moveBy(int distance); // returns how far it actually moved
+    int moveBy(int distance); // returns how far it actually moved, negative when backwards
     bool bof() const;
     bool eof() const;
 
@@ -66,7 +66,9 @@ public:
     // line, a null QByteArray when the text is empty or there is no record.
     QByteArray line() const;
     bool lineIsNull() const;
-    void setLine(const QByteArray &value); // throws "Dataset not in edit or insert mode"
+    // Keeps the first FieldSize bytes, and nothing from a NUL byte on (a NUL would end
+    // the text when the file is read again). Throws "Dataset not in edit or insert mode".
+    void setLine(const QByteArray &value);
 
     void edit();
     void insert();
@@ -92,5 +94,33 @@ private:
         QByteArray text;
         qint32 id;
     };
-    // implementation details are the implementer's
+
+    void requireActive() const;
+    int requireCurrentIndex() const;
+    int step(int distance);
+    void beginInsert(bool appending);
+    void finishPendingChange();
+    void setState(State state);
+    void setCursor(int cursor); // to a line, telling when another one became current
+    void notifyIfMoved(qint32 previousId);
+    void resetEndFlags();
+    qint32 currentId() const;
+    void readFile();
+    void writeFile() const;
+    void discardLines();
+
+    QString m_fileName;
+    QList<Line> m_lines;
+    qint32 m_lastId = 0;
+    int m_cursor = -1;
+    State m_state = State::Inactive;
+    bool m_modified = false;
+    bool m_bof = true;
+    bool m_eof = true;
+
+    // The record being edited or inserted, until it is posted or dropped.
+    QByteArray m_pendingValue;
+    bool m_pendingWritten = false;
+    bool m_appending = false;
+    int m_insertIndex = 0;
 };
