@@ -1,9 +1,67 @@
 #include "app/Program.h"
 
+#include "app/TForm1.h"
+#include "app/TForm5.h"
+#include "app/Termination.h"
+#include "calendar/TForm2.h"
+#include "data/TTextDataSet.h"
+#include "ui/Appearance.h"
+#include "ui/Dialogs.h"
+#include "ui/Windows.h"
+
 #include <QApplication>
+
+template <typename Window>
+Window *Program::create(Window *window)
+{
+    m_windows.emplace_back(window);
+    centreOnScreen(window);
+    return window;
+}
+
+Program::Program()
+{
+    m_forms.Form1 = create(new TForm1(m_forms));
+    m_forms.Form2 = create(new TForm2());
+    m_forms.Form5 = create(new TForm5());
+}
+
+Program::~Program()
+{
+    while (!m_windows.empty())
+        m_windows.pop_back();
+}
+
+void Program::start()
+{
+    centreOnScreen(m_forms.Form1);
+    m_forms.Form1->show();
+}
+
+bool Program::finish()
+{
+    return m_forms.Form1->closeDataSet();
+}
 
 int runMiravela(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Miravela"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    applyAppearance(application);
+    quitOnTerminationSignals();
+    // Ending the desktop session ends the program the normal way.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
+                     [] { QApplication::quit(); });
+
+    try {
+        Program program;
+        program.start();
+        const int status = QApplication::exec();
+        return program.finish() ? status : 1;
+    } catch (const DataSetError &failure) {
+        Dialogs::instance().error(nullptr, QString::fromUtf8(failure.what()));
+        return 1;
+    }
 }

@@ -1,5 +1,38 @@
 #pragma once
 
+#include "app/Forms.h"
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+// The running program: its eleven windows, created hidden in a fixed order
+// (the main window first, the splash last) and destroyed in reverse order.
+class Program
+{
+public:
+    // Throws DataSetError when Daty.txt cannot be read; no window exists then.
+    Program();
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    const Forms &forms() const { return m_forms; }
+
+    // What the event loop does first: show the main window (and with it the splash).
+    void start();
+    // Writes the data back at the end; false when the user gave up after a failed write.
+    bool finish();
+
+private:
+    template <typename Window>
+    Window *create(Window *window);
+
+    Forms m_forms;
+    std::vector<std::unique_ptr<QWidget>> m_windows;
+};
+
 // Starts the program: creates the windows, runs the event loop, and writes the
 // data back at the end. Returns the process exit status.
 int runMiravela(int argc, char *argv[]);

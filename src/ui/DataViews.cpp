@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int indicatorWidth = 12;
-constexpr int rowHeight = 17;
+constexpr int gridRowHeight = 17;
 constexpr int lineCharacters = TTextDataSet::FieldSize;
 
 // The grid's left column: blank boxes with an arrow at the current line.
@@ -22,8 +22,8 @@ public:
         , m_source(source)
     {
         setSectionResizeMode(QHeaderView::Fixed);
-        setDefaultSectionSize(rowHeight);
-        setMinimumSectionSize(rowHeight);
+        setDefaultSectionSize(gridRowHeight);
+        setMinimumSectionSize(gridRowHeight);
         setFixedWidth(indicatorWidth);
         setSectionsClickable(false);
     }
@@ -47,7 +47,7 @@ protected:
         painter->restore();
     }
 
-    QSize sizeHint() const override { return {indicatorWidth, rowHeight}; }
+    QSize sizeHint() const override { return {indicatorWidth, gridRowHeight}; }
 
 private:
     TDataSource *m_source;
@@ -72,7 +72,7 @@ DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)
     setVerticalHeader(new IndicatorHeader(source, this));
     setModel(source);
     horizontalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(rowHeight);
+    horizontalHeader()->setMinimumSectionSize(gridRowHeight);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);

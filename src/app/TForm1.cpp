@@ -1,0 +1,368 @@
+#include "app/TForm1.h"
+
+#include "app/Forms.h"
+#include "app/TForm5.h"
+#include "data/TDataSource.h"
+#include "data/TTextDataSet.h"
+#include "ui/Clock.h"
+#include "ui/DataViews.h"
+#include "ui/DateTexts.h"
+#include "ui/Dialogs.h"
+#include "ui/Hints.h"
+#include "ui/MonthCalendar.h"
+#include "ui/PrintDialog.h"
+#include "ui/StatusBar.h"
+#include "ui/Windows.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int clientWidth = 458;
+constexpr int clientHeight = 357;
+constexpr int statusBarHeight = 24;
+constexpr int datePanelWidth = 70;
+const QColor lightGreen(192, 220, 192);
+
+QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, QRect place)
+{
+    auto *box = new QGroupBox(title, parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    return box;
+}
+
+QPushButton *button(QGroupBox *box, const QString &name, const QString &caption, QPoint place)
+{
+    auto *pushButton = new QPushButton(caption, box);
+    pushButton->setObjectName(name);
+    // Positions are given in the client area; the button lies in its group.
+    pushButton->setGeometry(QRect(place - box->pos(), QSize(75, 25)));
+    return pushButton;
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint place)
+{
+    auto *textLabel = new QLabel(text, parent);
+    textLabel->setObjectName(name);
+    textLabel->move(place);
+    textLabel->adjustSize();
+    return textLabel;
+}
+
+QAction *menuItem(QWidget *owner, const QString &name, const QString &caption)
+{
+    auto *action = new QAction(caption, owner);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+TForm1::TForm1(const Forms &forms)
+    : m_forms(forms)
+{
+    setWindowStyle(this, QStringLiteral("Form1"), QStringLiteral("Miravela 2.0"));
+
+    ClientArea = new QWidget(this);
+    ClientArea->setObjectName(QStringLiteral("ClientArea"));
+    ClientArea->setFixedSize(clientWidth, clientHeight);
+    setCentralWidget(ClientArea);
+
+    TextDataSet1 = new TTextDataSet(this);
+    TextDataSet1->setObjectName(QStringLiteral("TextDataSet1"));
+    TextDataSet1->setFileName(QStringLiteral("Daty.txt"));
+    DataSource1 = new TDataSource(TextDataSet1, this);
+    DataSource1->setObjectName(QStringLiteral("DataSource1"));
+    PrintDialog1 = new PrintDialog(this);
+    PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+
+    Bevel2 = new QFrame(ClientArea);
+    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    Bevel2->setGeometry(0, 0, 457, 1);
+    Bevel2->setFrameShape(QFrame::HLine);
+    Bevel2->setFrameShadow(QFrame::Plain);
+    Bevel2->setForegroundRole(QPalette::Mid);
+
+    createMenu();
+    createCycleInputs();
+    createButtons();
+
+    StatusBar1 = new StatusBar(QStringLiteral("StatusBar1"), statusBarHeight, ClientArea);
+    StatusBar1->setPanelWidths({datePanelWidth, -1});
+
+    // The stored layout opens the entries as the window is created.
+    TextDataSet1->setActive(true);
+    createEntryViews();
+    setHints();
+    connectHandlers();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    // Normally closeDataSet() has written the file already; the record set's
+    // destructor covers any other way out.
+}
+
+void TForm1::createMenu()
+{
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuBar(bar);
+
+    Liczdni1 = menuItem(this, QStringLiteral("Liczdni1"), QStringLiteral("LiczDni"));
+    bar->addAction(Liczdni1);
+
+    Plik1 = bar->addMenu(QStringLiteral("Kalendarzyk"));
+    Plik1->setObjectName(QStringLiteral("Plik1"));
+    Otw1 = menuItem(this, QStringLiteral("Otw1"), QStringLiteral("Wykres"));
+    Drukuj1 = menuItem(this, QStringLiteral("Drukuj1"), QStringLiteral("Drukuj"));
+    Plik1->addAction(Otw1);
+    Plik1->addSeparator();
+    Plik1->addAction(Drukuj1);
+
+    Dane1 = bar->addMenu(QStringLiteral("Dane"));
+    Dane1->setObjectName(QStringLiteral("Dane1"));
+    Zapisz1 = menuItem(this, QStringLiteral("Zapisz1"), QStringLiteral("Zapisz"));
+    Usu1 = menuItem(this, QStringLiteral("Usu1"), QStringLiteral("Usuń"));
+    Zestawienie1 = menuItem(this, QStringLiteral("Zestawienie1"), QStringLiteral("Zestawienie"));
+    Dane1->addAction(Zapisz1);
+    Dane1->addAction(Usu1);
+    Dane1->addSeparator();
+    Dane1->addAction(Zestawienie1);
+
+    Temperatury1 = bar->addMenu(QStringLiteral("Temperatura"));
+    Temperatury1->setObjectName(QStringLiteral("Temperatury1"));
+    Edycja1 = menuItem(this, QStringLiteral("Edycja1"), QStringLiteral("Edycja"));
+    Wykres1 = menuItem(this, QStringLiteral("Wykres1"), QStringLiteral("Wykres"));
+    Temperatury1->addAction(Edycja1);
+    Temperatury1->addSeparator();
+    Temperatury1->addAction(Wykres1);
+
+    Notatnik1 = menuItem(this, QStringLiteral("Notatnik1"), QStringLiteral("Notatnik"));
+    bar->addAction(Notatnik1);
+
+    Pomoc1 = bar->addMenu(QStringLiteral("Pomoc"));
+    Pomoc1->setObjectName(QStringLiteral("Pomoc1"));
+    Oprogramie1 = menuItem(this, QStringLiteral("Oprogramie1"), QStringLiteral("O programie"));
+    Licencja1 = menuItem(this, QStringLiteral("Licencja1"), QStringLiteral("Licencja"));
+    About1 = menuItem(this, QStringLiteral("About1"), QStringLiteral("About"));
+    Pomoc1->addAction(Oprogramie1);
+    Pomoc1->addSeparator();
+    Pomoc1->addAction(Licencja1);
+    Pomoc1->addSeparator();
+    Pomoc1->addAction(About1);
+}
+
+void TForm1::createCycleInputs()
+{
+    GroupBox5 = groupBox(ClientArea, QStringLiteral("GroupBox5"), QString(), {16, 8, 217, 41});
+    Label1 = label(GroupBox5, QStringLiteral("Label1"), QStringLiteral("Cykl miesiączkowy"),
+                   {16, 16});
+    Label2 = label(GroupBox5, QStringLiteral("Label2"), QStringLiteral("dniowy"), {168, 16});
+    ComboBox1 = new QComboBox(GroupBox5);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setGeometry(136 - 16, 21 - 8, 41, 21);
+    for (int length = 21; length <= 33; ++length)
+        ComboBox1->addItem(QString::number(length));
+    ComboBox1->setCurrentText(QStringLiteral("28"));
+    QPalette colours = ComboBox1->palette();
+    colours.setColor(QPalette::Base, lightGreen);
+    ComboBox1->setPalette(colours);
+    ComboBox1->lineEdit()->setPalette(colours);
+
+    GroupBox6 = groupBox(ClientArea, QStringLiteral("GroupBox6"), QStringLiteral("Początek okresu"),
+                         {16, 56, 217, 169});
+    SpeedButton1 = new MonthButton(MonthButton::Previous, QStringLiteral("SpeedButton1"), GroupBox6);
+    SpeedButton1->move(16, 16);
+    Label4 = label(GroupBox6, QStringLiteral("Label4"), QString(), {57, 16});
+    SpeedButton2 = new MonthButton(MonthButton::Next, QStringLiteral("SpeedButton2"), GroupBox6);
+    SpeedButton2->move(176, 16);
+    Calendar1 = new MonthCalendar(QStringLiteral("Calendar1"), lightGreen, GroupBox6);
+    Calendar1->setGeometry(32 - 16, 96 - 56, 185, 121);
+    Calendar1->setDate(Clock::today());
+}
+
+void TForm1::createButtons()
+{
+    GroupBox1 = groupBox(ClientArea, QStringLiteral("GroupBox1"), QStringLiteral("Kalendarzyk"),
+                         {248, 8, 89, 89});
+    Button1 = button(GroupBox1, QStringLiteral("Button1"), QStringLiteral("Wykres"), {256, 32});
+    Button2 = button(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Drukuj"), {256, 64});
+
+    GroupBox8 = groupBox(ClientArea, QStringLiteral("GroupBox8"), QStringLiteral("Temperatura"),
+                         {248, 104, 89, 89});
+    Button7 = button(GroupBox8, QStringLiteral("Button7"), QStringLiteral("Edycja"), {256, 128});
+    Button8 = button(GroupBox8, QStringLiteral("Button8"), QStringLiteral("Wykres"), {256, 160});
+
+    GroupBox2 = groupBox(ClientArea, QStringLiteral("GroupBox2"), QStringLiteral("Dane"),
+                         {248, 200, 89, 121});
+    Button3 = button(GroupBox2, QStringLiteral("Button3"), QStringLiteral("Zapisz"), {256, 224});
+    Button4 = button(GroupBox2, QStringLiteral("Button4"), QStringLiteral("Usuń"), {256, 256});
+    Button5 = button(GroupBox2, QStringLiteral("Button5"), QStringLiteral("Zestawienie"), {256, 288});
+
+    GroupBox9 = groupBox(ClientArea, QStringLiteral("GroupBox9"), QStringLiteral("LiczDni"),
+                         {352, 8, 89, 57});
+    Button9 = button(GroupBox9, QStringLiteral("Button9"), QStringLiteral("Otwórz"), {360, 32});
+
+    GroupBox3 = groupBox(ClientArea, QStringLiteral("GroupBox3"), QStringLiteral("Notatnik"),
+                         {352, 72, 89, 57});
+    Button6 = button(GroupBox3, QStringLiteral("Button6"), QStringLiteral("Otwórz"), {360, 96});
+
+    GroupBox7 = groupBox(ClientArea, QStringLiteral("GroupBox7"),
+                         QStringLiteral("Pierwszy dzień okresu / Pomiar temp."), {16, 232, 217, 89});
+    GroupBox4 = groupBox(ClientArea, QStringLiteral("GroupBox4"), QStringLiteral("Pomiar temp."),
+                         {352, 136, 89, 185});
+}
+
+void TForm1::createEntryViews()
+{
+    DBGrid1 = new DBGrid(QStringLiteral("DBGrid1"), DataSource1, GroupBox7);
+    DBGrid1->setGeometry(QRect(QPoint(24, 256) - GroupBox7->pos(), QSize(201, 57)));
+    DBMemo1 = new DBMemo(QStringLiteral("DBMemo1"), DataSource1, GroupBox4);
+    DBMemo1->setGeometry(QRect(QPoint(360, 160) - GroupBox4->pos(), QSize(73, 153)));
+}
+
+void TForm1::setHints()
+{
+    const auto hint = [this](QWidget *control, const char *text) {
+        setHint(control, QString::fromUtf8(text), StatusBar1, 1);
+    };
+    hint(GroupBox5, "Z rozwijanej listy należy wybrać długość cyklu miesiączkowego.");
+    hint(GroupBox6, "W kalendarzu należy zaznaczyć pierwszy dzień okresu.");
+    hint(GroupBox7, "Lista wszystkich wpisów znajdujących się w bazie danych.");
+    hint(GroupBox1, "Oblicza dni płodne przy pomocy metody Knausa i Ogino.");
+    hint(Button1, "Na podstawie długości cyklu i pierwszego dnia okresu oblicza dni płodne.");
+    hint(Button2, "Drukuje \"Kalendarzyk małżeński\".");
+    hint(GroupBox8, "Obsługuje dane związane z pomiarami temperatury.");
+    hint(Button7, "Umożliwia dopisanie do bazy danych nowych pomiarów temperatury.");
+    hint(Button8, "Tworzy wykres pomiarów temperatury dla zaznaczonego cyklu.");
+    hint(GroupBox2, "Obsługuje dane związane z pierwszym dniem okresu i pomiarami temp.");
+    hint(Button3, "Zapisuje pierwszy dzień okresu (dzień zaznaczony w kalendarzu).");
+    hint(Button4, "Bezpowrotnie usuwa zaznaczony wpis z bazy danych.");
+    hint(Button5, "Tworzy wielomiesięczne zestawienie pierwszych dni okresu i pomiarów temp.");
+    hint(GroupBox9, "Oblicza liczbę dni pomiędzy dwoma datami.");
+    hint(Button9, "Otwiera program.");
+    hint(GroupBox3, "Trzy niezależne tablice umożliwiające notowanie uwag i obserwacji.");
+    hint(Button6, "Otwiera notatnik.");
+    hint(GroupBox4, "Wyniki pomarów temperatury dla zaznaczonego cyklu.");
+}
+
+void TForm1::connectHandlers()
+{
+    // A menu item and the button that share a handler do exactly the same.
+    const auto onClick = [this](QAbstractButton *pushButton, QAction *item, void (TForm1::*handler)()) {
+        const auto run = [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); };
+        if (pushButton)
+            connect(pushButton, &QAbstractButton::clicked, this, run);
+        if (item)
+            connect(item, &QAction::triggered, this, run);
+    };
+    onClick(Button1, Otw1, &TForm1::Button1Click);
+    onClick(Button2, Drukuj1, &TForm1::Button2Click);
+    onClick(Button6, Notatnik1, &TForm1::Button6Click);
+    onClick(Button7, Edycja1, &TForm1::Button7Click);
+    onClick(Button8, Wykres1, &TForm1::Button8Click);
+    onClick(Button9, Liczdni1, &TForm1::Button9Click);
+    onClick(nullptr, Oprogramie1, &TForm1::Oprogramie1Click);
+    onClick(nullptr, Licencja1, &TForm1::Licencja1Click);
+    onClick(nullptr, About1, &TForm1::About1Click);
+    onClick(SpeedButton1, nullptr, &TForm1::SpeedButton1Click);
+    onClick(SpeedButton2, nullptr, &TForm1::SpeedButton2Click);
+
+    // The chart is computed as the print dialog appears, so that it is on screen behind it.
+    connect(PrintDialog1, &PrintDialog::aboutToShow, this, [this] { guarded(this, [this] { Button1Click(); }); });
+
+    connect(Calendar1, &MonthCalendar::changed, this, &TForm1::Calendar1Change);
+    connect(Calendar1, &MonthCalendar::dayPicked, this, &TForm1::Calendar1Click);
+    connect(ComboBox1, &QComboBox::currentTextChanged, this, &TForm1::ComboBox1Change);
+}
+
+void TForm1::FormCreate()
+{
+    Label4->setText(longDateText(Calendar1->date()));
+    Label4->adjustSize();
+    StatusBar1->setPanelText(0, shortDateText(Clock::today()));
+}
+
+void TForm1::FormShow()
+{
+    showOrRaise(m_forms.Form5);
+}
+
+void TForm1::Button6Click()
+{
+    showOrRaise(m_forms.FormN);
+}
+
+void TForm1::Button7Click()
+{
+    showOrRaise(m_forms.Form4);
+}
+
+void TForm1::Button8Click()
+{
+    showOrRaise(m_forms.FormWT);
+}
+
+void TForm1::Button9Click()
+{
+    showOrRaise(m_forms.FormLD);
+}
+
+void TForm1::Oprogramie1Click()
+{
+    showOrRaise(m_forms.Form3);
+}
+
+void TForm1::Licencja1Click()
+{
+    showOrRaise(m_forms.FormL);
+}
+
+void TForm1::About1Click()
+{
+    showOrRaise(m_forms.FormA);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window, by whatever means, ends the program.
+    event->accept();
+    QApplication::quit();
+}
+
+bool TForm1::closeDataSet()
+{
+    for (;;) {
+        try {
+            TextDataSet1->close();
+            return true;
+        } catch (const DataSetError &failure) {
+            if (!Dialogs::instance().retry(this, QString::fromUtf8(failure.what())))
+                return false;
+        }
+    }
+}

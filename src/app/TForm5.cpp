@@ -1,0 +1,91 @@
+#include "app/TForm5.h"
+
+#include "ui/Windows.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTimer>
+
+namespace {
+constexpr int splashMilliseconds = 4000;
+const QColor fuchsia(255, 0, 255);
+const QColor lightGreen(192, 220, 192);
+const QColor peach(240, 202, 166);
+} // namespace
+
+TForm5::TForm5()
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFixedSize(289, 129);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(rect());
+
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(8, 8, 273, 113);
+    Image1->setPixmap(picture(Image1->size()));
+
+    Bevel1 = new QFrame(Panel1);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(8, 8, 273, 113);
+
+    Label2 = new QLabel(QStringLiteral("Wolne oprogramowanie na licencji GNU GPL"), Panel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAttribute(Qt::WA_TranslucentBackground);
+    Label2->move(32, 96);
+    Label2->adjustSize();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(splashMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
+    Timer1->start();
+}
+
+void TForm5::Timer1Timer()
+{
+    close();
+}
+
+QPixmap TForm5::picture(QSize size)
+{
+    QPixmap pixmap(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient sky(0, 0, 0, size.height());
+    sky.setColorAt(0, peach.lighter(110));
+    sky.setColorAt(1, lightGreen);
+    painter.fillRect(pixmap.rect(), sky);
+
+    // A ring of twenty-eight small dots: one cycle, the fertile ones in fuchsia.
+    const QPointF centre(52, 50);
+    for (int day = 0; day < 28; ++day) {
+        const double angle = day * 2 * M_PI / 28 - M_PI / 2;
+        const QPointF dot = centre + QPointF(std::cos(angle), std::sin(angle)) * 34;
+        const bool fertile = day >= 9 && day <= 16;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fertile ? fuchsia : QColor(255, 255, 0));
+        painter.drawEllipse(dot, fertile ? 4.0 : 3.0, fertile ? 4.0 : 3.0);
+    }
+    painter.setBrush(fuchsia.darker(140));
+    painter.drawEllipse(centre, 9, 9);
+
+    painter.setPen(QColor(90, 30, 90));
+    painter.setFont(sansFont(30, true, true));
+    painter.drawText(QRect(98, 14, size.width() - 104, 40), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Miravela"));
+    painter.setFont(sansFont(16, false, true));
+    painter.drawText(QRect(100, 54, size.width() - 104, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("wersja 2.0"));
+    return pixmap;
+}

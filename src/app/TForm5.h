@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QTimer;
+
+// The splash window: the program's picture above the main window for about
+// four seconds after start-up. Its timer runs from the moment it is created.
+class TForm5 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TForm5();
+
+    QFrame *Panel1;
+    QLabel *Image1;
+    QFrame *Bevel1;
+    QLabel *Label2;
+    QTimer *Timer1;
+
+    void Timer1Timer();
+
+    // The splash picture, drawn rather than shipped as a bitmap.
+    static QPixmap picture(QSize size);
+};

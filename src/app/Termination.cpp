@@ -1,0 +1,41 @@
+#include "app/Termination.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+// Only async-signal-safe work here: the event loop does the rest.
+void forwardSignal(int signalNumber)
+{
+    const char byte = static_cast<char>(signalNumber);
+    [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+}
+
+} // namespace
+
+void quitOnTerminationSignals()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read,
+                                         QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char byte = 0;
+        [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
+        QCoreApplication::quit();
+    });
+
+    struct sigaction action = {};
+    action.sa_handler = forwardSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signalNumber : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signalNumber, &action, nullptr);
+}

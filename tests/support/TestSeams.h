@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ui/Clock.h"
+#include "ui/Dialogs.h"
+#include "ui/PrintDialog.h"
+
+#include <QQueue>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Test doubles for the seams in ui/: a pinned clock, message boxes answered
+// from a script, and a print dialog that prints into a PDF file. Each installs
+// itself on construction and restores the real one when destroyed.
+
+class PinnedClock final : public Clock
+{
+public:
+    explicit PinnedClock(QDate today);
+    ~PinnedClock() override;
+    QDate currentDate() const override { return m_today; }
+    void setToday(QDate today) { m_today = today; }
+
+private:
+    QDate m_today;
+};
+
+// Records every box as "notice: TEXT", "question: TEXT", "error: TEXT",
+// "retry: TEXT" and every beep as "beep" (question() beeps first, as the real
+// one does). Questions and retries take the next scripted answer; with none
+// left, a question answers No and a retry gives up.
+class ScriptedDialogs final : public Dialogs
+{
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void answerNext(bool answer) { m_answers.enqueue(answer); }
+    QStringList log;
+
+    void notice(QWidget *parent, const QString &text) override;
+    bool question(QWidget *parent, const QString &text) override;
+    void error(QWidget *parent, const QString &text) override;
+    bool retry(QWidget *parent, const QString &text) override;
+    void beep() override;
+
+private:
+    bool nextAnswer(bool otherwise);
+    QQueue<bool> m_answers;
+};
+
+// Answers print dialogs from a script; a confirmed dialog prints into a PDF
+// at the given resolution. Counts dialogs and records whether aboutToShow
+// had filled what was printed.
+class ScriptedPrintService final : public PrintService
+{
+public:
+    ScriptedPrintService();
+    ~ScriptedPrintService() override;
+
+    void answerNext(bool confirm, int dpi = 600);
+    bool exec(PrintDialog &dialog, QWidget *parent) override;
+
+    int dialogsShown = 0;
+    QAbstractPrintDialog::PrintDialogOptions lastOptions;
+    QString lastPdf() const { return m_lastPdf; }
+
+private:
+    struct Answer {
+        bool confirm;
+        int dpi;
+    };
+    QQueue<Answer> m_answers;
+    QTemporaryDir m_dir;
+    QString m_lastPdf;
+};
