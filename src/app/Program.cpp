@@ -34,6 +34,7 @@ Program::~Program()
 
 void Program::start()
 {
+    m_forms.Form1->setFixedSize(m_forms.Form1->sizeHint());
     centreOnScreen(m_forms.Form1);
     m_forms.Form1->show();
 }
@@ -43,17 +44,10 @@ bool Program::finish()
     return m_forms.Form1->closeDataSet();
 }
 
-int runMiravela(int argc, char *argv[])
+int runProgram()
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Miravela"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
     QApplication::setQuitOnLastWindowClosed(false);
-    applyAppearance(application);
     quitOnTerminationSignals();
-    // Ending the desktop session ends the program the normal way.
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &application,
-                     [] { QApplication::quit(); });
 
     try {
         Program program;
@@ -64,4 +58,13 @@ int runMiravela(int argc, char *argv[])
         Dialogs::instance().error(nullptr, QString::fromUtf8(failure.what()));
         return 1;
     }
+}
+
+int runMiravela(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Miravela"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    applyAppearance(application);
+    return runProgram();
 }

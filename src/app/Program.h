@@ -33,6 +33,9 @@ private:
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };
 
-// Starts the program: creates the windows, runs the event loop, and writes the
-// data back at the end. Returns the process exit status.
+// Runs the program in an existing application: creates the windows, runs the
+// event loop, and writes the data back at the end. Returns the exit status.
+int runProgram();
+
+// Starts the program from main(): the application with its look, then runProgram().
 int runMiravela(int argc, char *argv[]);

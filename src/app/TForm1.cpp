@@ -105,6 +105,7 @@ TForm1::TForm1(const Forms &forms)
     createEntryViews();
     setHints();
     connectHandlers();
+    Calendar1->setDate(Clock::today());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
 }
@@ -193,7 +194,6 @@ void TForm1::createCycleInputs()
     SpeedButton2->move(176, 16);
     Calendar1 = new MonthCalendar(QStringLiteral("Calendar1"), lightGreen, GroupBox6);
     Calendar1->setGeometry(32 - 16, 96 - 56, 185, 121);
-    Calendar1->setDate(Clock::today());
 }
 
 void TForm1::createButtons()

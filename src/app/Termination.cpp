@@ -1,6 +1,6 @@
 #include "app/Termination.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -22,6 +22,8 @@ void forwardSignal(int signalNumber)
 
 void quitOnTerminationSignals()
 {
+    if (signalPipe[0] >= 0)
+        return; // already listening
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
     auto *notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read,
@@ -38,4 +40,9 @@ void quitOnTerminationSignals()
     action.sa_flags = SA_RESTART;
     for (int signalNumber : {SIGTERM, SIGINT, SIGHUP})
         sigaction(signalNumber, &action, nullptr);
+
+    // Ending the desktop session ends the program the same way.
+    if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QObject::connect(application, &QGuiApplication::commitDataRequest, application,
+                         [] { QCoreApplication::quit(); });
 }

@@ -15,8 +15,9 @@ void applyAppearance(QApplication &application)
     QFont::insertSubstitution(QStringLiteral("Arial"), metricFont);
     QApplication::setFont(sansFont(11));
 
-    // One style everywhere, so that the fixed layouts look the same on every desktop.
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Fusion")))
+    // The classic style the window layouts were drawn for, the same on every
+    // desktop: group box captions on the frame, raised panels, plain buttons.
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
 
     auto *translator = new QTranslator(&application);

@@ -2,11 +2,75 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTableView>
 #include <QTextCharFormat>
 #include <QToolTip>
+
+namespace {
+
+// Weekday names that fit the narrow columns: the system locale's short names
+// when all seven fit, otherwise their first two letters.
+QStringList weekdayNames(const QFontMetrics &metrics, int columnWidth)
+{
+    QStringList names;
+    bool fit = true;
+    for (int day = Qt::Sunday, n = 0; n < 7; day = day % 7 + 1, ++n) {
+        QString name = QLocale::system().dayName(day, QLocale::ShortFormat);
+        if (name.endsWith(QLatin1Char('.')))
+            name.chop(1);
+        fit = fit && metrics.horizontalAdvance(name) + 2 <= columnWidth;
+        names << name;
+    }
+    if (!fit) {
+        for (QString &name : names) {
+            name = name.left(2);
+            name[0] = name[0].toUpper();
+        }
+    }
+    return names;
+}
+
+// Paints the weekday row with names that fit and leaves the day cells to the
+// calendar's own delegate.
+class WeekdayRowDelegate final : public QAbstractItemDelegate
+{
+public:
+    WeekdayRowDelegate(QAbstractItemDelegate *days, QWidget *view)
+        : QAbstractItemDelegate(view)
+        , m_days(days)
+        , m_view(view)
+    {
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        if (index.row() != 0) {
+            m_days->paint(painter, option, index);
+            return;
+        }
+        const QStringList names = weekdayNames(option.fontMetrics, option.rect.width());
+        painter->save();
+        painter->fillRect(option.rect, m_view->palette().brush(QPalette::AlternateBase));
+        painter->setPen(m_view->palette().color(QPalette::Text));
+        painter->drawText(option.rect, Qt::AlignCenter, names.value(index.column()));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return m_days->sizeHint(option, index);
+    }
+
+private:
+    QAbstractItemDelegate *m_days;
+    QWidget *m_view;
+};
+
+} // namespace
 
 MonthCalendar::MonthCalendar(const QString &objectName, const QColor &background,
                              QWidget *parent)
@@ -35,6 +99,7 @@ MonthCalendar::MonthCalendar(const QString &objectName, const QColor &background
 
     m_view = findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
     Q_ASSERT(m_view);
+    m_view->setItemDelegate(new WeekdayRowDelegate(m_view->itemDelegate(), m_view));
     m_view->viewport()->installEventFilter(this);
     m_view->installEventFilter(this);
 

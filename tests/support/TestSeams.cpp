@@ -41,6 +41,8 @@ void ScriptedDialogs::error(QWidget *, const QString &text)
 bool ScriptedDialogs::retry(QWidget *, const QString &text)
 {
     log << QStringLiteral("retry: ") + text;
+    if (onRetry)
+        onRetry();
     return nextAnswer(false);
 }
 

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // Test doubles for the seams in ui/: a pinned clock, message boxes answered
 // from a script, and a print dialog that prints into a PDF file. Each installs
 // itself on construction and restores the real one when destroyed.
@@ -36,6 +38,7 @@ public:
 
     void answerNext(bool answer) { m_answers.enqueue(answer); }
     QStringList log;
+    std::function<void()> onRetry; // runs when a retry box is shown, before it is answered
 
     void notice(QWidget *parent, const QString &text) override;
     bool question(QWidget *parent, const QString &text) override;
