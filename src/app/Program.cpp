@@ -1,10 +1,14 @@
 #include "app/Program.h"
 
 #include "app/TForm1.h"
+#include "app/TForm3.h"
 #include "app/TForm5.h"
+#include "app/TFormA.h"
+#include "app/TFormL.h"
 #include "app/Termination.h"
 #include "calendar/TForm2.h"
 #include "data/TTextDataSet.h"
+#include "daycount/TFormLD.h"
 #include "ui/Appearance.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
@@ -23,6 +27,10 @@ Program::Program()
 {
     m_forms.Form1 = create(new TForm1(m_forms));
     m_forms.Form2 = create(new TForm2());
+    m_forms.FormA = create(new TFormA());
+    m_forms.FormL = create(new TFormL());
+    m_forms.Form3 = create(new TForm3());
+    m_forms.FormLD = create(new TFormLD());
     m_forms.Form5 = create(new TForm5());
 }
 

@@ -1,0 +1,100 @@
+#include "app/TFormA.h"
+
+#include "app/InfoWindow.h"
+#include "ui/Windows.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace {
+
+constexpr int iconSize = 32;
+const QColor fuchsia(255, 0, 255);
+const QColor leafGreen(64, 150, 64);
+
+QLabel *label(
+    QWidget *parent, const QString &name, const QString &text, QPoint place, const QFont &font)
+{
+    auto *textLabel = new QLabel(text, parent);
+    textLabel->setObjectName(name);
+    textLabel->setFont(font);
+    textLabel->move(place);
+    textLabel->adjustSize();
+    return textLabel;
+}
+
+} // namespace
+
+TFormA::TFormA()
+{
+    StatusBar1
+        = makeInfoWindow(this, QStringLiteral("FormA"), QStringLiteral("  About"), { 224, 236 });
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(8, 8, 209, 49);
+
+    const QFont plain = sansFont(11);
+    Label6 = label(this, QStringLiteral("Label6"), QStringLiteral("Miravela"), { 24, 8 },
+        sansFont(23, true, true));
+    Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("wersja - 2.0"), { 112, 32 },
+        sansFont(13, false, true));
+    Label8 = label(this, QStringLiteral("Label8"), QStringLiteral("Windows 95, 98, 2000, NT"),
+        { 16, 62 }, plain);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(40, 88, 49, 33);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setPixmap(icon());
+
+    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("Miravela 2.0"), { 104, 88 },
+        sansFont(19, false, true));
+    Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Wolne oprogramowanie"),
+        { 104, 112 }, plain);
+    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("(GNU GPL, wersja 3+)"),
+        { 104, 128 }, plain);
+    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("bez żadnej gwarancji"),
+        { 104, 144 }, plain);
+    Label5 = label(this, QStringLiteral("Label5"),
+        QStringLiteral("Źródła i licencja: zob. plik README"), { 16, 200 }, plain);
+
+    Button1 = new QPushButton(QStringLiteral("Zamknij"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(72, 168, 81, 25);
+    connect(Button1, &QPushButton::clicked, this, &TFormA::Button1Click);
+}
+
+void TFormA::Button1Click()
+{
+    close();
+}
+
+QPixmap TFormA::icon()
+{
+    QPixmap pixmap(iconSize, iconSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(iconSize / 2.0, iconSize / 2.0);
+
+    // A green ring for the cycle, with a fuchsia flower of six petals inside.
+    painter.setPen(QPen(leafGreen, 2.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, 14.0, 14.0);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fuchsia);
+    for (int petal = 0; petal < 6; ++petal) {
+        const double angle = petal * M_PI / 3;
+        painter.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * 6.5, 4.5, 4.5);
+    }
+    painter.setBrush(leafGreen);
+    painter.drawEllipse(centre, 3.5, 3.5);
+    return pixmap;
+}

@@ -1,0 +1,256 @@
+#include "daycount/TFormLD.h"
+
+#include "ui/Clock.h"
+#include "ui/DateTexts.h"
+#include "ui/Hints.h"
+#include "ui/MonthCalendar.h"
+#include "ui/StatusBar.h"
+#include "ui/Windows.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr int clientWidth = 346;
+constexpr int clientHeight = 315;
+constexpr int statusBarHeight = 19;
+constexpr int datePanelWidth = 70;
+constexpr int hintPanel = 1;
+constexpr int largePixels = 16;
+const QColor peach(240, 202, 166);
+const QColor lightGreen(192, 220, 192);
+
+QLabel *label(
+    QWidget *parent, const QString &name, const QString &text, QPoint place, bool large = false)
+{
+    auto *textLabel = new QLabel(text, parent);
+    textLabel->setObjectName(name);
+    if (large)
+        textLabel->setFont(sansFont(largePixels));
+    textLabel->move(place);
+    textLabel->adjustSize();
+    return textLabel;
+}
+
+void setLabelText(QLabel *textLabel, const QString &text)
+{
+    textLabel->setText(text);
+    textLabel->adjustSize();
+}
+
+QPushButton *button(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &place)
+{
+    auto *pushButton = new QPushButton(caption, parent);
+    pushButton->setObjectName(name);
+    pushButton->setGeometry(place);
+    return pushButton;
+}
+
+// The names of one raised panel holding a date: its label, month buttons,
+// the word "od" or "do", its calendar and its "dzisiejsza data" button.
+struct DateFrameNames {
+    QString panel, date, back, word, on, calendar, today;
+};
+
+struct DateFrame {
+    QFrame *panel;
+    QLabel *date;
+    MonthButton *back;
+    QLabel *word;
+    MonthButton *on;
+    MonthCalendar *calendar;
+    QPushButton *today;
+};
+
+DateFrame dateFrame(QWidget *window, const DateFrameNames &names, QPoint place, const QString &word,
+    const QColor &background, int calendarHeight)
+{
+    DateFrame frame {};
+    frame.panel = new QFrame(window);
+    frame.panel->setObjectName(names.panel);
+    frame.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame.panel->setGeometry(QRect(place, QSize(161, 193)));
+
+    frame.date = label(frame.panel, names.date, QString(), { 24, 8 });
+    frame.back = new MonthButton(MonthButton::Previous, names.back, frame.panel);
+    frame.back->move(8, 24);
+    frame.word = label(frame.panel, names.word, word, { 72, 24 }, true);
+    frame.on = new MonthButton(MonthButton::Next, names.on, frame.panel);
+    frame.on->move(128, 24);
+
+    frame.calendar = new MonthCalendar(names.calendar, background, frame.panel);
+    frame.calendar->setGeometry(8, 48, 145, calendarHeight);
+    frame.calendar->setDate(Clock::today());
+
+    frame.today
+        = button(frame.panel, names.today, QStringLiteral("dzisiejsza data"), { 32, 160, 97, 20 });
+    frame.today->setEnabled(false);
+    return frame;
+}
+
+// Shows a calendar's date above it and in the result line, and lets its
+// "dzisiejsza data" button bring it back once it is off today.
+void followCalendar(
+    const MonthCalendar *calendar, QLabel *above, QLabel *resultLine, QPushButton *todayButton)
+{
+    const QString text = longDateTextTwoDigitDay(calendar->date());
+    setLabelText(above, text);
+    setLabelText(resultLine, text);
+    if (calendar->date() != Clock::today())
+        todayButton->setEnabled(true);
+}
+
+void returnToToday(MonthCalendar *calendar, QPushButton *todayButton)
+{
+    calendar->setDate(Clock::today());
+    todayButton->setEnabled(false);
+}
+
+} // namespace
+
+TFormLD::TFormLD()
+{
+    makeFixedWindow(
+        this, QStringLiteral("FormLD"), QStringLiteral("LiczDni"), clientWidth, clientHeight);
+    createDateFrames();
+    createResultLines();
+
+    StatusBar1 = new StatusBar(QStringLiteral("StatusBar1"), statusBarHeight, this);
+    StatusBar1->setPanelWidths({ datePanelWidth, -1 });
+
+    setHint(this, QString(), StatusBar1, hintPanel);
+    setHint(
+        Panel1, QStringLiteral("Data pierwszego dnia poprzedniego okresu."), StatusBar1, hintPanel);
+    setHint(Panel2, QStringLiteral("Data pierwszego dnia teraźniejszego okresu."), StatusBar1,
+        hintPanel);
+    setHint(Button1, QStringLiteral("Oblicza liczbę dni pomiędzy wybranymi datami."), StatusBar1,
+        hintPanel);
+
+    connectHandlers();
+    FormCreate();
+}
+
+void TFormLD::createDateFrames()
+{
+    const DateFrame first = dateFrame(this,
+        { QStringLiteral("Panel1"), QStringLiteral("Label1"), QStringLiteral("SpeedButton2"),
+            QStringLiteral("Label4"), QStringLiteral("SpeedButton3"), QStringLiteral("Calendar1"),
+            QStringLiteral("Button2") },
+        { 8, 8 }, QStringLiteral("od"), peach, 104);
+    Panel1 = first.panel;
+    Label1 = first.date;
+    SpeedButton2 = first.back;
+    Label4 = first.word;
+    SpeedButton3 = first.on;
+    Calendar1 = first.calendar;
+    Button2 = first.today;
+
+    const DateFrame second = dateFrame(this,
+        { QStringLiteral("Panel2"), QStringLiteral("Label2"), QStringLiteral("SpeedButton6"),
+            QStringLiteral("Label5"), QStringLiteral("SpeedButton7"), QStringLiteral("Calendar2"),
+            QStringLiteral("Button3") },
+        { 176, 8 }, QStringLiteral("do"), lightGreen, 105);
+    Panel2 = second.panel;
+    Label2 = second.date;
+    SpeedButton6 = second.back;
+    Label5 = second.word;
+    SpeedButton7 = second.on;
+    Calendar2 = second.calendar;
+    Button3 = second.today;
+}
+
+void TFormLD::createResultLines()
+{
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(8, 208, 329, 44);
+    // Only a frame: the area inside it is the bare window for the hints.
+    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Label6 = label(this, QStringLiteral("Label6"), QStringLiteral("Liczba dni od"), { 16, 216 });
+    Label7 = label(this, QStringLiteral("Label7"), QString(), { 88, 216 });
+    Label8 = label(this, QStringLiteral("Label8"), QStringLiteral("do"), { 64, 232 });
+    Label9 = label(this, QStringLiteral("Label9"), QString(), { 88, 232 });
+    Label10
+        = label(this, QStringLiteral("Label10"), QStringLiteral("wynosi :"), { 208, 216 }, true);
+    Label3 = label(this, QStringLiteral("Label3"), QString(), { 280, 216 }, true);
+    Label11 = label(this, QStringLiteral("Label11"), QStringLiteral("dni"), { 304, 216 }, true);
+
+    Button1
+        = button(this, QStringLiteral("Button1"), QStringLiteral("Oblicz"), { 128, 264, 81, 25 });
+}
+
+void TFormLD::connectHandlers()
+{
+    connect(Calendar1, &MonthCalendar::changed, this, &TFormLD::Calendar1Change);
+    connect(Calendar2, &MonthCalendar::changed, this, &TFormLD::Calendar2Change);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TFormLD::SpeedButton2Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TFormLD::SpeedButton3Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TFormLD::SpeedButton6Click);
+    connect(SpeedButton7, &QToolButton::clicked, this, &TFormLD::SpeedButton7Click);
+    connect(Button1, &QPushButton::clicked, this, &TFormLD::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFormLD::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TFormLD::Button3Click);
+}
+
+void TFormLD::FormCreate()
+{
+    const QString first = longDateTextTwoDigitDay(Calendar1->date());
+    const QString second = longDateTextTwoDigitDay(Calendar2->date());
+    setLabelText(Label1, first);
+    setLabelText(Label7, first);
+    setLabelText(Label2, second);
+    setLabelText(Label9, second);
+    setLabelText(Label3, QStringLiteral("0"));
+    StatusBar1->setPanelText(0, shortDateText(Clock::today()));
+}
+
+void TFormLD::Calendar1Change()
+{
+    followCalendar(Calendar1, Label1, Label7, Button2);
+}
+
+void TFormLD::Calendar2Change()
+{
+    followCalendar(Calendar2, Label2, Label9, Button3);
+}
+
+void TFormLD::SpeedButton2Click()
+{
+    Calendar1->stepMonth(-1);
+}
+
+void TFormLD::SpeedButton3Click()
+{
+    Calendar1->stepMonth(+1);
+}
+
+void TFormLD::SpeedButton6Click()
+{
+    Calendar2->stepMonth(-1);
+}
+
+void TFormLD::SpeedButton7Click()
+{
+    Calendar2->stepMonth(+1);
+}
+
+void TFormLD::Button1Click()
+{
+    // A plain number, not the locale's: no thousands separator.
+    setLabelText(Label3, QString::number(Calendar1->date().daysTo(Calendar2->date())));
+}
+
+void TFormLD::Button2Click()
+{
+    returnToToday(Calendar1, Button2);
+}
+
+void TFormLD::Button3Click()
+{
+    returnToToday(Calendar2, Button3);
+}
