@@ -14,6 +14,7 @@
 #include "ui/Windows.h"
 
 #include <QApplication>
+#include <QIcon>
 
 template <typename Window>
 Window *Program::create(Window *window)
@@ -74,5 +75,6 @@ int runMiravela(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Miravela"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     applyAppearance(application);
+    QApplication::setWindowIcon(QIcon(TFormA::icon()));
     return runProgram();
 }

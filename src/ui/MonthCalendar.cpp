@@ -100,6 +100,10 @@ MonthCalendar::MonthCalendar(const QString &objectName, const QColor &background
     m_view = findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
     Q_ASSERT(m_view);
     m_view->setItemDelegate(new WeekdayRowDelegate(m_view->itemDelegate(), m_view));
+    // The smallest calendars are 145 × 104: let the cells shrink to fit.
+    m_view->horizontalHeader()->setMinimumSectionSize(1);
+    m_view->verticalHeader()->setMinimumSectionSize(1);
+    setMinimumSize(1, 1);
     m_view->viewport()->installEventFilter(this);
     m_view->installEventFilter(this);
 
