@@ -70,10 +70,11 @@ Sample runChild(const QString &self, const QString &mode, const QString &folder)
 {
     QProcess process;
     process.setWorkingDirectory(folder);
-    process.start(self, {mode});
+    process.start(self, { mode });
     process.waitForFinished(60000);
     const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
-    return fields.size() == 2 ? Sample{fields[0].toDouble(), fields[1].toLong()} : Sample{-1, -1};
+    return fields.size() == 2 ? Sample { fields[0].toDouble(), fields[1].toLong() }
+                              : Sample { -1, -1 };
 }
 
 Sample median(std::vector<Sample> samples)
@@ -108,10 +109,10 @@ int main(int argc, char *argv[])
     const Sample program = median(programRuns);
     const Sample empty = median(emptyRuns);
     std::printf("runs: %d each (median), platform: %s\n", runs,
-                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
+        qgetenv("QT_QPA_PLATFORM").isEmpty() ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
     std::printf("all windows to idle loop: %.1f ms, resident %ld KiB\n", program.ms, program.kib);
     std::printf("empty QMainWindow to idle loop: %.1f ms, resident %ld KiB\n", empty.ms, empty.kib);
     std::printf("ratio: %.2f (time), %.2f (memory)\n", program.ms / empty.ms,
-                double(program.kib) / double(empty.kib));
+        double(program.kib) / double(empty.kib));
     return 0;
 }

@@ -8,8 +8,8 @@ class TForm5;
 // The program's windows, in the order they are created at start-up. A window
 // that only gets shown is held as a plain QWidget; a null one is not built.
 struct Forms {
-    TForm1 *Form1 = nullptr;  // main window
-    TForm2 *Form2 = nullptr;  // fertile-day chart
+    TForm1 *Form1 = nullptr; // main window
+    TForm2 *Form2 = nullptr; // fertile-day chart
     QWidget *FormA = nullptr; // about box
     QWidget *FormL = nullptr; // licence
     QWidget *Form3 = nullptr; // help
@@ -18,5 +18,5 @@ struct Forms {
     QWidget *FormR = nullptr; // summary report
     QWidget *FormWT = nullptr; // temperature chart
     QWidget *FormN = nullptr; // note pads
-    TForm5 *Form5 = nullptr;  // splash
+    TForm5 *Form5 = nullptr; // splash
 };

@@ -16,8 +16,7 @@
 #include <QApplication>
 #include <QIcon>
 
-template <typename Window>
-Window *Program::create(Window *window)
+template <typename Window> Window *Program::create(Window *window)
 {
     m_windows.emplace_back(window);
     centreOnScreen(window);

@@ -9,8 +9,7 @@ class QWidget;
 
 // The running program: its eleven windows, created hidden in a fixed order
 // (the main window first, the splash last) and destroyed in reverse order.
-class Program
-{
+class Program {
 public:
     // Throws DataSetError when Daty.txt cannot be read; no window exists then.
     Program();
@@ -26,8 +25,7 @@ public:
     bool finish();
 
 private:
-    template <typename Window>
-    Window *create(Window *window);
+    template <typename Window> Window *create(Window *window);
 
     Forms m_forms;
     std::vector<std::unique_ptr<QWidget>> m_windows;

@@ -98,7 +98,7 @@ TForm1::TForm1(const Forms &forms)
     createButtons();
 
     StatusBar1 = new StatusBar(QStringLiteral("StatusBar1"), statusBarHeight, ClientArea);
-    StatusBar1->setPanelWidths({datePanelWidth, -1});
+    StatusBar1->setPanelWidths({ datePanelWidth, -1 });
 
     // The stored layout opens the entries as the window is created.
     TextDataSet1->setActive(true);
@@ -168,10 +168,10 @@ void TForm1::createMenu()
 
 void TForm1::createCycleInputs()
 {
-    GroupBox5 = groupBox(ClientArea, QStringLiteral("GroupBox5"), QString(), {16, 8, 217, 41});
-    Label1 = label(GroupBox5, QStringLiteral("Label1"), QStringLiteral("Cykl miesiączkowy"),
-                   {16, 16});
-    Label2 = label(GroupBox5, QStringLiteral("Label2"), QStringLiteral("dniowy"), {168, 16});
+    GroupBox5 = groupBox(ClientArea, QStringLiteral("GroupBox5"), QString(), { 16, 8, 217, 41 });
+    Label1 = label(
+        GroupBox5, QStringLiteral("Label1"), QStringLiteral("Cykl miesiączkowy"), { 16, 16 });
+    Label2 = label(GroupBox5, QStringLiteral("Label2"), QStringLiteral("dniowy"), { 168, 16 });
     ComboBox1 = new QComboBox(GroupBox5);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
@@ -186,10 +186,11 @@ void TForm1::createCycleInputs()
     ComboBox1->lineEdit()->setPalette(colours);
 
     GroupBox6 = groupBox(ClientArea, QStringLiteral("GroupBox6"), QStringLiteral("Początek okresu"),
-                         {16, 56, 217, 169});
-    SpeedButton1 = new MonthButton(MonthButton::Previous, QStringLiteral("SpeedButton1"), GroupBox6);
+        { 16, 56, 217, 169 });
+    SpeedButton1
+        = new MonthButton(MonthButton::Previous, QStringLiteral("SpeedButton1"), GroupBox6);
     SpeedButton1->move(16, 16);
-    Label4 = label(GroupBox6, QStringLiteral("Label4"), QString(), {57, 16});
+    Label4 = label(GroupBox6, QStringLiteral("Label4"), QString(), { 57, 16 });
     SpeedButton2 = new MonthButton(MonthButton::Next, QStringLiteral("SpeedButton2"), GroupBox6);
     SpeedButton2->move(176, 16);
     Calendar1 = new MonthCalendar(QStringLiteral("Calendar1"), lightGreen, GroupBox6);
@@ -198,34 +199,35 @@ void TForm1::createCycleInputs()
 
 void TForm1::createButtons()
 {
-    GroupBox1 = groupBox(ClientArea, QStringLiteral("GroupBox1"), QStringLiteral("Kalendarzyk"),
-                         {248, 8, 89, 89});
-    Button1 = button(GroupBox1, QStringLiteral("Button1"), QStringLiteral("Wykres"), {256, 32});
-    Button2 = button(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Drukuj"), {256, 64});
+    GroupBox1 = groupBox(
+        ClientArea, QStringLiteral("GroupBox1"), QStringLiteral("Kalendarzyk"), { 248, 8, 89, 89 });
+    Button1 = button(GroupBox1, QStringLiteral("Button1"), QStringLiteral("Wykres"), { 256, 32 });
+    Button2 = button(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Drukuj"), { 256, 64 });
 
     GroupBox8 = groupBox(ClientArea, QStringLiteral("GroupBox8"), QStringLiteral("Temperatura"),
-                         {248, 104, 89, 89});
-    Button7 = button(GroupBox8, QStringLiteral("Button7"), QStringLiteral("Edycja"), {256, 128});
-    Button8 = button(GroupBox8, QStringLiteral("Button8"), QStringLiteral("Wykres"), {256, 160});
+        { 248, 104, 89, 89 });
+    Button7 = button(GroupBox8, QStringLiteral("Button7"), QStringLiteral("Edycja"), { 256, 128 });
+    Button8 = button(GroupBox8, QStringLiteral("Button8"), QStringLiteral("Wykres"), { 256, 160 });
 
-    GroupBox2 = groupBox(ClientArea, QStringLiteral("GroupBox2"), QStringLiteral("Dane"),
-                         {248, 200, 89, 121});
-    Button3 = button(GroupBox2, QStringLiteral("Button3"), QStringLiteral("Zapisz"), {256, 224});
-    Button4 = button(GroupBox2, QStringLiteral("Button4"), QStringLiteral("Usuń"), {256, 256});
-    Button5 = button(GroupBox2, QStringLiteral("Button5"), QStringLiteral("Zestawienie"), {256, 288});
+    GroupBox2 = groupBox(
+        ClientArea, QStringLiteral("GroupBox2"), QStringLiteral("Dane"), { 248, 200, 89, 121 });
+    Button3 = button(GroupBox2, QStringLiteral("Button3"), QStringLiteral("Zapisz"), { 256, 224 });
+    Button4 = button(GroupBox2, QStringLiteral("Button4"), QStringLiteral("Usuń"), { 256, 256 });
+    Button5
+        = button(GroupBox2, QStringLiteral("Button5"), QStringLiteral("Zestawienie"), { 256, 288 });
 
-    GroupBox9 = groupBox(ClientArea, QStringLiteral("GroupBox9"), QStringLiteral("LiczDni"),
-                         {352, 8, 89, 57});
-    Button9 = button(GroupBox9, QStringLiteral("Button9"), QStringLiteral("Otwórz"), {360, 32});
+    GroupBox9 = groupBox(
+        ClientArea, QStringLiteral("GroupBox9"), QStringLiteral("LiczDni"), { 352, 8, 89, 57 });
+    Button9 = button(GroupBox9, QStringLiteral("Button9"), QStringLiteral("Otwórz"), { 360, 32 });
 
-    GroupBox3 = groupBox(ClientArea, QStringLiteral("GroupBox3"), QStringLiteral("Notatnik"),
-                         {352, 72, 89, 57});
-    Button6 = button(GroupBox3, QStringLiteral("Button6"), QStringLiteral("Otwórz"), {360, 96});
+    GroupBox3 = groupBox(
+        ClientArea, QStringLiteral("GroupBox3"), QStringLiteral("Notatnik"), { 352, 72, 89, 57 });
+    Button6 = button(GroupBox3, QStringLiteral("Button6"), QStringLiteral("Otwórz"), { 360, 96 });
 
     GroupBox7 = groupBox(ClientArea, QStringLiteral("GroupBox7"),
-                         QStringLiteral("Pierwszy dzień okresu / Pomiar temp."), {16, 232, 217, 89});
+        QStringLiteral("Pierwszy dzień okresu / Pomiar temp."), { 16, 232, 217, 89 });
     GroupBox4 = groupBox(ClientArea, QStringLiteral("GroupBox4"), QStringLiteral("Pomiar temp."),
-                         {352, 136, 89, 185});
+        { 352, 136, 89, 185 });
 }
 
 void TForm1::createEntryViews()
@@ -264,13 +266,15 @@ void TForm1::setHints()
 void TForm1::connectHandlers()
 {
     // A menu item and the button that share a handler do exactly the same.
-    const auto onClick = [this](QAbstractButton *pushButton, QAction *item, void (TForm1::*handler)()) {
-        const auto run = [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); };
-        if (pushButton)
-            connect(pushButton, &QAbstractButton::clicked, this, run);
-        if (item)
-            connect(item, &QAction::triggered, this, run);
-    };
+    const auto onClick
+        = [this](QAbstractButton *pushButton, QAction *item, void (TForm1::*handler)()) {
+              const auto run
+                  = [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); };
+              if (pushButton)
+                  connect(pushButton, &QAbstractButton::clicked, this, run);
+              if (item)
+                  connect(item, &QAction::triggered, this, run);
+          };
     onClick(Button1, Otw1, &TForm1::Button1Click);
     onClick(Button2, Drukuj1, &TForm1::Button2Click);
     onClick(Button6, Notatnik1, &TForm1::Button6Click);
@@ -284,7 +288,8 @@ void TForm1::connectHandlers()
     onClick(SpeedButton2, nullptr, &TForm1::SpeedButton2Click);
 
     // The chart is computed as the print dialog appears, so that it is on screen behind it.
-    connect(PrintDialog1, &PrintDialog::aboutToShow, this, [this] { guarded(this, [this] { Button1Click(); }); });
+    connect(PrintDialog1, &PrintDialog::aboutToShow, this,
+        [this] { guarded(this, [this] { Button1Click(); }); });
 
     connect(Calendar1, &MonthCalendar::changed, this, &TForm1::Calendar1Change);
     connect(Calendar1, &MonthCalendar::dayPicked, this, &TForm1::Calendar1Click);

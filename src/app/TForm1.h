@@ -21,8 +21,7 @@ struct Forms;
 
 // The main window: the hub from which every other window is opened. It owns
 // the entries record set over Daty.txt that the other windows share.
-class TForm1 : public QMainWindow
-{
+class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -38,8 +37,8 @@ public:
     // Controls, named as in the window's design.
     QWidget *ClientArea;
     QFrame *Bevel2;
-    QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5, *GroupBox6,
-        *GroupBox7, *GroupBox8, *GroupBox9;
+    QGroupBox *GroupBox1, *GroupBox2, *GroupBox3, *GroupBox4, *GroupBox5, *GroupBox6, *GroupBox7,
+        *GroupBox8, *GroupBox9;
     QLabel *Label1, *Label2, *Label4;
     QComboBox *ComboBox1;
     MonthButton *SpeedButton1, *SpeedButton2;

@@ -83,9 +83,9 @@ QPixmap TForm5::picture(QSize size)
     painter.setPen(QColor(90, 30, 90));
     painter.setFont(sansFont(30, true, true));
     painter.drawText(QRect(98, 14, size.width() - 104, 40), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Miravela"));
+        QStringLiteral("Miravela"));
     painter.setFont(sansFont(16, false, true));
     painter.drawText(QRect(100, 54, size.width() - 104, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("wersja 2.0"));
+        QStringLiteral("wersja 2.0"));
     return pixmap;
 }

@@ -8,8 +8,7 @@ class QTimer;
 
 // The splash window: the program's picture above the main window for about
 // four seconds after start-up. Its timer runs from the moment it is created.
-class TForm5 : public QWidget
-{
+class TForm5 : public QWidget {
     Q_OBJECT
 
 public:

@@ -9,7 +9,7 @@
 
 namespace {
 
-int signalPipe[2] = {-1, -1};
+int signalPipe[2] = { -1, -1 };
 
 // Only async-signal-safe work here: the event loop does the rest.
 void forwardSignal(int signalNumber)
@@ -26,8 +26,8 @@ void quitOnTerminationSignals()
         return; // already listening
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
-    auto *notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto *notifier
+        = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
@@ -38,11 +38,11 @@ void quitOnTerminationSignals()
     action.sa_handler = forwardSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signalNumber : {SIGTERM, SIGINT, SIGHUP})
+    for (int signalNumber : { SIGTERM, SIGINT, SIGHUP })
         sigaction(signalNumber, &action, nullptr);
 
     // Ending the desktop session ends the program the same way.
     if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         QObject::connect(application, &QGuiApplication::commitDataRequest, application,
-                         [] { QCoreApplication::quit(); });
+            [] { QCoreApplication::quit(); });
 }

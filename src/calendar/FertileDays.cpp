@@ -6,7 +6,7 @@ std::optional<FertilePanels> fertilePanels(QStringView cycleLengthText)
 {
     for (int length = 21; length <= 33; ++length) {
         if (cycleLengthText == QString::number(length))
-            return FertilePanels{length - 20, length - 13};
+            return FertilePanels { length - 20, length - 13 };
     }
     return std::nullopt;
 }

@@ -31,8 +31,8 @@ void TForm1::Calendar1Change()
     Label4->setText(longDateText(Calendar1->date()));
     Label4->adjustSize();
     Calendar1->setToolTip(Calendar1->date() == Clock::today()
-                              ? QStringLiteral("Kalendarz pokazuje aktualną datę.")
-                              : QString());
+            ? QStringLiteral("Kalendarz pokazuje aktualną datę.")
+            : QString());
 }
 
 void TForm1::Calendar1Click()

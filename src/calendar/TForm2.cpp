@@ -13,8 +13,7 @@ constexpr int headlinePixels = 13;
 const QColor yellow(255, 255, 0);
 const QColor fuchsia(255, 0, 255);
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint place,
-              bool bold)
+QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint place, bool bold)
 {
     auto *textLabel = new QLabel(text, parent);
     textLabel->setObjectName(name);
@@ -50,29 +49,31 @@ TForm2::TForm2()
 {
     makeFixedWindow(this, QStringLiteral("Form2"), QStringLiteral("Wykres"), 167, 434);
 
-    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Cykl"), {8, 8}, true);
-    Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("Label5"), {48, 8}, true);
-    Label6 = label(this, QStringLiteral("Label6"), QStringLiteral("dniowy"), {72, 8}, true);
-    Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Początek okresu :"), {8, 26},
-                   false);
-    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Label3"), {8, 42}, true);
+    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Cykl"), { 8, 8 }, true);
+    Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("Label5"), { 48, 8 }, true);
+    Label6 = label(this, QStringLiteral("Label6"), QStringLiteral("dniowy"), { 72, 8 }, true);
+    Label2 = label(
+        this, QStringLiteral("Label2"), QStringLiteral("Początek okresu :"), { 8, 26 }, false);
+    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Label3"), { 8, 42 }, true);
 
     for (int k = 1; k <= chartDayPanels; ++k) {
-        QLabel *dayPanel = panel(this, QStringLiteral("Panel%1").arg(k),
-                                 QRect(16, 64 + 16 * (k - 1), 137, 17));
+        QLabel *dayPanel
+            = panel(this, QStringLiteral("Panel%1").arg(k), QRect(16, 64 + 16 * (k - 1), 137, 17));
         paint(dayPanel, yellow);
         DayPanels.append(dayPanel);
     }
 
-    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("Dni płodne :"), {16, 392}, false);
+    Label1
+        = label(this, QStringLiteral("Label1"), QStringLiteral("Dni płodne :"), { 16, 392 }, false);
     Panel23 = panel(this, QStringLiteral("Panel23"), QRect(80, 392, 73, 17));
     Panel23->clear();
     paint(Panel23, fuchsia);
-    Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("Miravela 2.0"), {72, 416}, false);
+    Label7
+        = label(this, QStringLiteral("Label7"), QStringLiteral("Miravela 2.0"), { 72, 416 }, false);
 }
 
-void TForm2::showChart(const QString &startDateText, const QString &cycleLengthText,
-                       QDate startDate)
+void TForm2::showChart(
+    const QString &startDateText, const QString &cycleLengthText, QDate startDate)
 {
     Label3->setText(startDateText);
     Label3->adjustSize();

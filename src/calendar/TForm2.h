@@ -9,8 +9,7 @@ class QLabel;
 // The fertile-day chart "Wykres": twenty dated day panels from cycle day 3 to
 // 22, the fertile ones in fuchsia, the others in yellow. Closing it only
 // hides it and turns every panel yellow again.
-class TForm2 : public QWidget
-{
+class TForm2 : public QWidget {
     Q_OBJECT
 
 public:
@@ -23,7 +22,7 @@ public:
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
     QList<QLabel *> DayPanels; // Panel1 … Panel20
-    QLabel *Panel23;           // legend swatch
+    QLabel *Panel23; // legend swatch
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -21,7 +21,7 @@ void applyAppearance(QApplication &application)
         QApplication::setStyle(style);
 
     auto *translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral("qtbase_pl"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(
+            QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }

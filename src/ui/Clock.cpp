@@ -2,8 +2,7 @@
 
 namespace {
 
-class SystemClock final : public Clock
-{
+class SystemClock final : public Clock {
 public:
     QDate currentDate() const override { return QDate::currentDate(); }
 };

@@ -4,8 +4,7 @@
 
 // The one source of "today" for every window. Tests pin it by installing a
 // clock of their own.
-class Clock
-{
+class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDate currentDate() const = 0;

@@ -14,8 +14,7 @@ constexpr int gridRowHeight = 17;
 constexpr int lineCharacters = TTextDataSet::FieldSize;
 
 // The grid's left column: blank boxes with an arrow at the current line.
-class IndicatorHeader final : public QHeaderView
-{
+class IndicatorHeader final : public QHeaderView {
 public:
     IndicatorHeader(TDataSource *source, QWidget *parent)
         : QHeaderView(Qt::Vertical, parent)
@@ -39,7 +38,7 @@ protected:
         if (logicalIndex == m_source->dataSet()->currentIndex()) {
             const QPoint centre = rect.center();
             const QPolygon arrow(
-                {centre + QPoint(-2, -4), centre + QPoint(2, 0), centre + QPoint(-2, 4)});
+                { centre + QPoint(-2, -4), centre + QPoint(2, 0), centre + QPoint(-2, 4) });
             painter->setPen(Qt::NoPen);
             painter->setBrush(palette().color(QPalette::WindowText));
             painter->drawPolygon(arrow);
@@ -47,7 +46,7 @@ protected:
         painter->restore();
     }
 
-    QSize sizeHint() const override { return {indicatorWidth, gridRowHeight}; }
+    QSize sizeHint() const override { return { indicatorWidth, gridRowHeight }; }
 
 private:
     TDataSource *m_source;
@@ -86,8 +85,8 @@ DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)
     connect(set, &TTextDataSet::recordChanged, this, &DBGrid::followCurrentLine);
     connect(set, &TTextDataSet::dataSetChanged, this, &DBGrid::followCurrentLine);
     connect(set, &TTextDataSet::activeChanged, this, &DBGrid::followCurrentLine);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            &DBGrid::currentRowPicked);
+    connect(
+        selectionModel(), &QItemSelectionModel::currentChanged, this, &DBGrid::currentRowPicked);
     // A reset forgets the column's width.
     connect(source, &QAbstractItemModel::modelReset, this, [this] {
         setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('0')) * lineCharacters);

@@ -9,8 +9,7 @@ class TDataSource;
 // A read-only grid of a record set's lines, one row per line in a single wide
 // column, with a narrow indicator column marking the current line. Picking a
 // row (mouse or arrow keys) makes that line current.
-class DBGrid : public QTableView
-{
+class DBGrid : public QTableView {
     Q_OBJECT
 
 public:
@@ -26,8 +25,7 @@ private:
 
 // A read-only memo showing the whole Line text of the current record, wrapped
 // at its spaces.
-class DBMemo : public QPlainTextEdit
-{
+class DBMemo : public QPlainTextEdit {
     Q_OBJECT
 
 public:

@@ -8,7 +8,7 @@ QString joined(const QString &day, QDate date)
 {
     const QString month = QLocale::system().standaloneMonthName(date.month(), QLocale::LongFormat);
     return day + QStringLiteral(" - ") + month + QStringLiteral(" - ")
-           + QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
+        + QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
 }
 
 } // namespace

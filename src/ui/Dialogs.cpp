@@ -11,8 +11,7 @@ QString programCaption()
     return QStringLiteral("Miravela 2.0");
 }
 
-class MessageBoxDialogs final : public Dialogs
-{
+class MessageBoxDialogs final : public Dialogs {
 public:
     void notice(QWidget *parent, const QString &text) override
     {
@@ -23,8 +22,8 @@ public:
     {
         beep();
         return QMessageBox::question(parent, QStringLiteral("Pytanie"), text,
-                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-               == QMessageBox::Yes;
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            == QMessageBox::Yes;
     }
 
     void error(QWidget *parent, const QString &text) override
@@ -35,8 +34,8 @@ public:
     bool retry(QWidget *parent, const QString &text) override
     {
         return QMessageBox::critical(parent, programCaption(), text,
-                                     QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry)
-               == QMessageBox::Retry;
+                   QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Retry)
+            == QMessageBox::Retry;
     }
 
     void beep() override { QApplication::beep(); }

@@ -6,8 +6,7 @@ class QWidget;
 
 // Every modal message box and the beep go through here, so that tests can
 // answer them from a script instead of blocking on a real dialog.
-class Dialogs
-{
+class Dialogs {
 public:
     virtual ~Dialogs() = default;
 

@@ -11,8 +11,7 @@ namespace {
 
 const char *const hintProperty = "miravelaHint";
 
-class HintFilter final : public QObject
-{
+class HintFilter final : public QObject {
 public:
     HintFilter(QWidget *control, StatusBar *bar, int panel)
         : QObject(control)

@@ -35,8 +35,7 @@ QStringList weekdayNames(const QFontMetrics &metrics, int columnWidth)
 
 // Paints the weekday row with names that fit and leaves the day cells to the
 // calendar's own delegate.
-class WeekdayRowDelegate final : public QAbstractItemDelegate
-{
+class WeekdayRowDelegate final : public QAbstractItemDelegate {
 public:
     WeekdayRowDelegate(QAbstractItemDelegate *days, QWidget *view)
         : QAbstractItemDelegate(view)
@@ -46,7 +45,7 @@ public:
     }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
+        const QModelIndex &index) const override
     {
         if (index.row() != 0) {
             m_days->paint(painter, option, index);
@@ -72,8 +71,7 @@ private:
 
 } // namespace
 
-MonthCalendar::MonthCalendar(const QString &objectName, const QColor &background,
-                             QWidget *parent)
+MonthCalendar::MonthCalendar(const QString &objectName, const QColor &background, QWidget *parent)
     : QCalendarWidget(parent)
 {
     setObjectName(objectName);
@@ -132,7 +130,7 @@ QDate MonthCalendar::steppedMonth(QDate date, int delta)
                                  : QDate(date.year(), date.month(), 1);
     const QDate target = edge.addDays(delta > 0 ? 1 : -1);
     const int day = std::min(date.day(), target.daysInMonth());
-    return {target.year(), target.month(), day};
+    return { target.year(), target.month(), day };
 }
 
 void MonthCalendar::paintCell(QPainter *painter, const QRect &rect, QDate date) const

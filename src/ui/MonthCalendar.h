@@ -10,8 +10,7 @@
 // Two events: dayPicked() when the user picks a day (mouse or arrow keys),
 // raised before the picked day becomes the date; changed() every time the
 // date is set, by the user, by a month step or by the program.
-class MonthCalendar : public QCalendarWidget
-{
+class MonthCalendar : public QCalendarWidget {
     Q_OBJECT
 
 public:
@@ -47,8 +46,7 @@ private:
 
 // A flat "<<" or ">>" button that steps a month calendar, with its tooltip
 // "Poprzedni miesiąc" or "Następny miesiąc".
-class MonthButton : public QToolButton
-{
+class MonthButton : public QToolButton {
     Q_OBJECT
 
 public:

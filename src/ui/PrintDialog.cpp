@@ -14,8 +14,7 @@ namespace {
 constexpr int designDpi = 96;
 
 // Emits aboutToShow when the system dialog receives its first show event.
-class ShowWatcher final : public QObject
-{
+class ShowWatcher final : public QObject {
 public:
     explicit ShowWatcher(PrintDialog *dialog)
         : m_dialog(dialog)
@@ -37,8 +36,7 @@ private:
     bool m_shown = false;
 };
 
-class SystemPrintService final : public PrintService
-{
+class SystemPrintService final : public PrintService {
 public:
     bool exec(PrintDialog &dialog, QWidget *parent) override
     {
@@ -84,7 +82,7 @@ void PrintService::install(PrintService *service)
 
 QSize printedWindowSize(QSize size, int printerDpiX, int printerDpiY)
 {
-    return {scaled(size.width(), printerDpiX), scaled(size.height(), printerDpiY)};
+    return { scaled(size.width(), printerDpiX), scaled(size.height(), printerDpiY) };
 }
 
 void printWindow(QWidget *window, QPaintDevice &printer)
@@ -93,8 +91,8 @@ void printWindow(QWidget *window, QPaintDevice &printer)
     QPainter painter;
     if (!painter.begin(&printer))
         throw std::runtime_error("Drukarka jest niedostępna.");
-    const QSize size =
-        printedWindowSize(window->size(), printer.logicalDpiX(), printer.logicalDpiY());
+    const QSize size
+        = printedWindowSize(window->size(), printer.logicalDpiX(), printer.logicalDpiY());
     // The painter's origin is the top-left corner of the printable area.
     painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
     if (!painter.end())

@@ -9,8 +9,7 @@ class QWidget;
 // A window's non-visual print dialog: it owns the printer the user picks and
 // tells its window when it appears (aboutToShow), so the window can prepare
 // what is about to be printed while the dialog is on screen.
-class PrintDialog : public QObject
-{
+class PrintDialog : public QObject {
     Q_OBJECT
 
 public:
@@ -33,8 +32,7 @@ private:
 
 // Runs print dialogs. Production shows the system's dialog; tests install one
 // that answers from a script and prints to a file.
-class PrintService
-{
+class PrintService {
 public:
     virtual ~PrintService() = default;
     // Must emit dialog.aboutToShow() as the dialog appears.

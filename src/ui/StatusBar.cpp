@@ -37,7 +37,7 @@ QRect StatusBar::panelRect(int panel) const
     for (int i = 0; i < panel; ++i)
         left += m_widths[i] + panelGap;
     const int width = m_widths[panel] < 0 ? this->width() - left : m_widths[panel];
-    return {left, panelGap, width, height() - panelGap};
+    return { left, panelGap, width, height() - panelGap };
 }
 
 void StatusBar::paintEvent(QPaintEvent *)
@@ -49,6 +49,6 @@ void StatusBar::paintEvent(QPaintEvent *)
         qDrawShadePanel(&painter, box, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(box.adjusted(textMargin, 0, -textMargin, 0),
-                         Qt::AlignCenter | Qt::TextSingleLine, m_texts[i]);
+            Qt::AlignCenter | Qt::TextSingleLine, m_texts[i]);
     }
 }

@@ -7,8 +7,7 @@
 // A status bar of fixed panels along a window's bottom edge. Each panel is a
 // sunken box with centred text; a width of -1 makes a panel take the rest.
 // With no panels it is an empty bar.
-class StatusBar : public QWidget
-{
+class StatusBar : public QWidget {
     Q_OBJECT
 
 public:

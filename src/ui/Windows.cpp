@@ -15,12 +15,11 @@ void setWindowStyle(QWidget *window, const QString &objectName, const QString &c
     window->setObjectName(objectName);
     window->setWindowTitle(caption);
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                           | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
-void makeFixedWindow(QWidget *window, const QString &objectName, const QString &caption,
-                     int width, int height)
+void makeFixedWindow(
+    QWidget *window, const QString &objectName, const QString &caption, int width, int height)
 {
     setWindowStyle(window, objectName, caption);
     window->setFixedSize(width, height);

@@ -13,8 +13,8 @@ class QWidget;
 // menu, minimise and close buttons, and no maximise button.
 void setWindowStyle(QWidget *window, const QString &objectName, const QString &caption);
 // The same, for a window whose client area is a fixed width × height.
-void makeFixedWindow(QWidget *window, const QString &objectName, const QString &caption,
-                     int width, int height);
+void makeFixedWindow(
+    QWidget *window, const QString &objectName, const QString &caption, int width, int height);
 // Centres a window on its screen's available area, frame included.
 void centreOnScreen(QWidget *window);
 // Shows a window non-modally, or brings it to the front when it is visible.

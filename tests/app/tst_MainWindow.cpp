@@ -5,9 +5,9 @@
 #include "app/TForm5.h"
 #include "calendar/TForm2.h"
 #include "data/TTextDataSet.h"
-#include "ui/DataViews.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
+#include "ui/DataViews.h"
 #include "ui/Hints.h"
 #include "ui/MonthCalendar.h"
 #include "ui/StatusBar.h"
@@ -33,7 +33,8 @@ namespace {
 QRect placeOf(TForm1 *form, const QString &name)
 {
     auto *control = form->findChild<QWidget *>(name);
-    return control ? QRect(control->mapTo(form->ClientArea, QPoint(0, 0)), control->size()) : QRect();
+    return control ? QRect(control->mapTo(form->ClientArea, QPoint(0, 0)), control->size())
+                   : QRect();
 }
 
 QPoint centreOf(TForm1 *form, const QString &name)
@@ -82,8 +83,7 @@ const QByteArray twoEntries = QByteArrayLiteral("07-03-15 15/36,6\r\n07-02-14\r\
 
 } // namespace
 
-class TestMainWindow : public QObject
-{
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -194,16 +194,18 @@ private Q_SLOTS:
             QString entry = action->text();
             if (QMenu *sub = action->menu()) {
                 for (QAction *item : sub->actions())
-                    entry += QLatin1Char('|') + (item->isSeparator() ? QStringLiteral("-") : item->text());
+                    entry += QLatin1Char('|')
+                        + (item->isSeparator() ? QStringLiteral("-") : item->text());
             }
             menu << entry;
         }
-        QCOMPARE(menu, QStringList({QStringLiteral("LiczDni"), QStringLiteral("Kalendarzyk|Wykres|-|Drukuj"),
-                                    QStringLiteral("Dane|Zapisz|Usuń|-|Zestawienie"),
-                                    QStringLiteral("Temperatura|Edycja|-|Wykres"), QStringLiteral("Notatnik"),
-                                    QStringLiteral("Pomoc|O programie|-|Licencja|-|About")}));
-        for (const char *name : {"Liczdni1", "Otw1", "Drukuj1", "Zapisz1", "Usu1", "Zestawienie1",
-                                 "Edycja1", "Wykres1", "Notatnik1", "Oprogramie1", "Licencja1", "About1"})
+        QCOMPARE(menu,
+            QStringList({ QStringLiteral("LiczDni"), QStringLiteral("Kalendarzyk|Wykres|-|Drukuj"),
+                QStringLiteral("Dane|Zapisz|Usuń|-|Zestawienie"),
+                QStringLiteral("Temperatura|Edycja|-|Wykres"), QStringLiteral("Notatnik"),
+                QStringLiteral("Pomoc|O programie|-|Licencja|-|About") }));
+        for (const char *name : { "Liczdni1", "Otw1", "Drukuj1", "Zapisz1", "Usu1", "Zestawienie1",
+                 "Edycja1", "Wykres1", "Notatnik1", "Oprogramie1", "Licencja1", "About1" })
             QVERIFY2(form->findChild<QAction *>(QLatin1String(name)), name);
     }
 
@@ -231,26 +233,49 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("Button1") << "Button1"
-                                 << "Na podstawie długości cyklu i pierwszego dnia okresu oblicza dni płodne.";
-        QTest::newRow("Button2") << "Button2" << "Drukuje \"Kalendarzyk małżeński\".";
-        QTest::newRow("Button3") << "Button3" << "Zapisuje pierwszy dzień okresu (dzień zaznaczony w kalendarzu).";
-        QTest::newRow("Button4") << "Button4" << "Bezpowrotnie usuwa zaznaczony wpis z bazy danych.";
-        QTest::newRow("Button5") << "Button5"
-                                 << "Tworzy wielomiesięczne zestawienie pierwszych dni okresu i pomiarów temp.";
-        QTest::newRow("Button6") << "Button6" << "Otwiera notatnik.";
-        QTest::newRow("Button7") << "Button7" << "Umożliwia dopisanie do bazy danych nowych pomiarów temperatury.";
-        QTest::newRow("Button8") << "Button8" << "Tworzy wykres pomiarów temperatury dla zaznaczonego cyklu.";
-        QTest::newRow("Button9") << "Button9" << "Otwiera program.";
-        QTest::newRow("GroupBox1") << "GroupBox1" << "Oblicza dni płodne przy pomocy metody Knausa i Ogino.";
-        QTest::newRow("GroupBox2") << "GroupBox2" << "Obsługuje dane związane z pierwszym dniem okresu i pomiarami temp.";
-        QTest::newRow("GroupBox3") << "GroupBox3" << "Trzy niezależne tablice umożliwiające notowanie uwag i obserwacji.";
-        QTest::newRow("GroupBox4") << "GroupBox4" << "Wyniki pomarów temperatury dla zaznaczonego cyklu.";
-        QTest::newRow("GroupBox5") << "GroupBox5" << "Z rozwijanej listy należy wybrać długość cyklu miesiączkowego.";
-        QTest::newRow("GroupBox6") << "GroupBox6" << "W kalendarzu należy zaznaczyć pierwszy dzień okresu.";
-        QTest::newRow("GroupBox7") << "GroupBox7" << "Lista wszystkich wpisów znajdujących się w bazie danych.";
-        QTest::newRow("GroupBox8") << "GroupBox8" << "Obsługuje dane związane z pomiarami temperatury.";
-        QTest::newRow("GroupBox9") << "GroupBox9" << "Oblicza liczbę dni pomiędzy dwoma datami.";
+        QTest::newRow("Button1")
+            << "Button1"
+            << "Na podstawie długości cyklu i pierwszego dnia okresu oblicza dni płodne.";
+        QTest::newRow("Button2") << "Button2"
+                                 << "Drukuje \"Kalendarzyk małżeński\".";
+        QTest::newRow("Button3")
+            << "Button3"
+            << "Zapisuje pierwszy dzień okresu (dzień zaznaczony w kalendarzu).";
+        QTest::newRow("Button4") << "Button4"
+                                 << "Bezpowrotnie usuwa zaznaczony wpis z bazy danych.";
+        QTest::newRow("Button5")
+            << "Button5"
+            << "Tworzy wielomiesięczne zestawienie pierwszych dni okresu i pomiarów temp.";
+        QTest::newRow("Button6") << "Button6"
+                                 << "Otwiera notatnik.";
+        QTest::newRow("Button7")
+            << "Button7"
+            << "Umożliwia dopisanie do bazy danych nowych pomiarów temperatury.";
+        QTest::newRow("Button8") << "Button8"
+                                 << "Tworzy wykres pomiarów temperatury dla zaznaczonego cyklu.";
+        QTest::newRow("Button9") << "Button9"
+                                 << "Otwiera program.";
+        QTest::newRow("GroupBox1") << "GroupBox1"
+                                   << "Oblicza dni płodne przy pomocy metody Knausa i Ogino.";
+        QTest::newRow("GroupBox2")
+            << "GroupBox2"
+            << "Obsługuje dane związane z pierwszym dniem okresu i pomiarami temp.";
+        QTest::newRow("GroupBox3")
+            << "GroupBox3"
+            << "Trzy niezależne tablice umożliwiające notowanie uwag i obserwacji.";
+        QTest::newRow("GroupBox4") << "GroupBox4"
+                                   << "Wyniki pomarów temperatury dla zaznaczonego cyklu.";
+        QTest::newRow("GroupBox5")
+            << "GroupBox5"
+            << "Z rozwijanej listy należy wybrać długość cyklu miesiączkowego.";
+        QTest::newRow("GroupBox6") << "GroupBox6"
+                                   << "W kalendarzu należy zaznaczyć pierwszy dzień okresu.";
+        QTest::newRow("GroupBox7") << "GroupBox7"
+                                   << "Lista wszystkich wpisów znajdujących się w bazie danych.";
+        QTest::newRow("GroupBox8") << "GroupBox8"
+                                   << "Obsługuje dane związane z pomiarami temperatury.";
+        QTest::newRow("GroupBox9") << "GroupBox9"
+                                   << "Oblicza liczbę dni pomiędzy dwoma datami.";
     }
 
     void hintsFollowTheMouse()
@@ -263,8 +288,8 @@ private Q_SLOTS:
         // A group box's bare area: just inside its bottom-right corner.
         const QRect place = placeOf(form, control);
         const QPoint spot = control.startsWith(QLatin1String("GroupBox"))
-                                ? place.bottomRight() - QPoint(3, 3)
-                                : place.center();
+            ? place.bottomRight() - QPoint(3, 3)
+            : place.center();
         hover(form->ClientArea, spot);
         QCOMPARE(form->StatusBar1->panelText(1), hint);
     }
@@ -276,13 +301,15 @@ private Q_SLOTS:
         fixture.program().start();
         hover(form->ClientArea, centreOf(form, QStringLiteral("Button3")));
         QCOMPARE(form->StatusBar1->panelText(1), hintOf(form->Button3));
-        hover(form->ClientArea, placeOf(form, QStringLiteral("GroupBox2")).bottomLeft() + QPoint(3, -3));
+        hover(form->ClientArea,
+            placeOf(form, QStringLiteral("GroupBox2")).bottomLeft() + QPoint(3, -3));
         QCOMPARE(form->StatusBar1->panelText(1), hintOf(form->GroupBox2));
-        for (const char *silent : {"Calendar1", "ComboBox1", "DBGrid1", "DBMemo1", "Label4", "SpeedButton1"}) {
+        for (const char *silent :
+            { "Calendar1", "ComboBox1", "DBGrid1", "DBMemo1", "Label4", "SpeedButton1" }) {
             hover(form->ClientArea, centreOf(form, QLatin1String(silent)));
             QCOMPARE(form->StatusBar1->panelText(1), hintOf(form->GroupBox2));
         }
-        hover(form->ClientArea, {445, 200}); // the window's bare background
+        hover(form->ClientArea, { 445, 200 }); // the window's bare background
         QCOMPARE(form->StatusBar1->panelText(1), hintOf(form->GroupBox2));
     }
 
@@ -291,7 +318,8 @@ private Q_SLOTS:
         ProgramFixture fixture(twoEntries);
         TForm1 *form = fixture.forms().Form1;
         QCOMPARE(form->DBGrid1->model()->rowCount(), 3);
-        QCOMPARE(form->DBGrid1->model()->index(2, 0).data().toString(), QStringLiteral("Miravela 2.0"));
+        QCOMPARE(
+            form->DBGrid1->model()->index(2, 0).data().toString(), QStringLiteral("Miravela 2.0"));
         QCOMPARE(form->DBMemo1->toPlainText(), QStringLiteral("07-03-15 15/36,6"));
         QVERIFY(form->DBMemo1->isReadOnly());
         QTest::keyClick(form->DBGrid1, Qt::Key_Down);
@@ -308,7 +336,7 @@ private Q_SLOTS:
         bool eventLoopRan = false;
         const int status = runIn(empty.path(), [&] { eventLoopRan = true; });
         QCOMPARE(status, 1);
-        QCOMPARE(dialogs.log, QStringList({QStringLiteral("error: Cannot open file Daty.txt")}));
+        QCOMPARE(dialogs.log, QStringList({ QStringLiteral("error: Cannot open file Daty.txt") }));
         QVERIFY(!eventLoopRan);
         QVERIFY(!QFileInfo::exists(empty.filePath(QStringLiteral("Daty.txt")))); // never created
         QVERIFY(!liveMainWindow());
@@ -350,7 +378,9 @@ private Q_SLOTS:
             if (how == QLatin1String("close"))
                 form->close();
             else
-                std::raise(how == QLatin1String("term") ? SIGTERM : how == QLatin1String("int") ? SIGINT : SIGHUP);
+                std::raise(how == QLatin1String("term") ? SIGTERM
+                        : how == QLatin1String("int")   ? SIGINT
+                                                        : SIGHUP);
         });
         QCOMPARE(status, 0);
         QFile file(daty);
@@ -375,7 +405,8 @@ private Q_SLOTS:
         });
         // ... the user is asked and gives up (the scripted default): the program says so.
         QCOMPARE(status, 1);
-        QCOMPARE(dialogs.log, QStringList({QStringLiteral("retry: Cannot create file Daty.txt")}));
+        QCOMPARE(
+            dialogs.log, QStringList({ QStringLiteral("retry: Cannot create file Daty.txt") }));
     }
 
     void retryingAfterTheCauseIsGoneSavesEverything()

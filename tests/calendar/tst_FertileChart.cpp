@@ -67,13 +67,12 @@ int pdfPages(const QString &path)
         return -1;
     const QByteArray pdf = file.readAll();
     return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page/")
-               + pdf.count("/Type /Page>"));
+        + pdf.count("/Type /Page>"));
 }
 
 } // namespace
 
-class TestFertileChart : public QObject
-{
+class TestFertileChart : public QObject {
     Q_OBJECT
 
     std::unique_ptr<PinnedClock> clock;
@@ -113,16 +112,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("panels");
         for (int length = 21; length <= 33; ++length)
-            QTest::addRow("%d", length) << QString::number(length)
-                                        << QStringLiteral("%1-%2").arg(length - 20).arg(length - 13);
-        QTest::newRow("leading space") << " 28" << "none";
-        QTest::newRow("trailing space") << "28 " << "none";
-        QTest::newRow("leading zero") << "028" << "none";
-        QTest::newRow("20") << "20" << "none";
-        QTest::newRow("34") << "34" << "none";
-        QTest::newRow("empty") << "" << "none";
-        QTest::newRow("letters") << "abc" << "none";
-        QTest::newRow("plus sign") << "+28" << "none";
+            QTest::addRow("%d", length) << QString::number(
+                length) << QStringLiteral("%1-%2").arg(length - 20).arg(length - 13);
+        QTest::newRow("leading space") << " 28"
+                                       << "none";
+        QTest::newRow("trailing space") << "28 "
+                                        << "none";
+        QTest::newRow("leading zero") << "028"
+                                      << "none";
+        QTest::newRow("20") << "20"
+                            << "none";
+        QTest::newRow("34") << "34"
+                            << "none";
+        QTest::newRow("empty") << ""
+                               << "none";
+        QTest::newRow("letters") << "abc"
+                                 << "none";
+        QTest::newRow("plus sign") << "+28"
+                                   << "none";
     }
 
     void fertileTable()
@@ -132,7 +139,7 @@ private Q_SLOTS:
         const auto fertile = fertilePanels(text);
         QCOMPARE(fertile ? QStringLiteral("%1-%2").arg(fertile->first).arg(fertile->last)
                          : QStringLiteral("none"),
-                 panels);
+            panels);
 
         // The same through the window, from a freshly closed chart.
         pick(QDate(2027, 3, 1), text);
@@ -162,10 +169,14 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("start");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("year end") << QDate(2026, 12, 31) << "2 - styczeń - 2027" << "21 - styczeń - 2027";
-        QTest::newRow("leap day") << QDate(2028, 2, 27) << "29 - luty - 2028" << "19 - marzec - 2028";
-        QTest::newRow("common February") << QDate(2027, 2, 27) << "1 - marzec - 2027" << "20 - marzec - 2027";
-        QTest::newRow("month end") << QDate(2027, 4, 25) << "27 - kwiecień - 2027" << "16 - maj - 2027";
+        QTest::newRow("year end") << QDate(2026, 12, 31) << "2 - styczeń - 2027"
+                                  << "21 - styczeń - 2027";
+        QTest::newRow("leap day") << QDate(2028, 2, 27) << "29 - luty - 2028"
+                                  << "19 - marzec - 2028";
+        QTest::newRow("common February") << QDate(2027, 2, 27) << "1 - marzec - 2027"
+                                         << "20 - marzec - 2027";
+        QTest::newRow("month end") << QDate(2027, 4, 25) << "27 - kwiecień - 2027"
+                                   << "16 - maj - 2027";
     }
 
     void datesCrossMonthYearAndLeapDay()
@@ -197,9 +208,11 @@ private Q_SLOTS:
         form->Button1->click();
         QCOMPARE(fuchsiaPanels(chart), QStringLiteral("8-15"));
 
-        auto *view = form->Calendar1->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+        auto *view
+            = form->Calendar1->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
         if (action == QLatin1String("pick"))
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, dayCell(form->Calendar1, 10).center());
+            QTest::mouseClick(
+                view->viewport(), Qt::LeftButton, {}, dayCell(form->Calendar1, 10).center());
         else if (action == QLatin1String("previous"))
             form->SpeedButton1->click();
         else if (action == QLatin1String("next"))
@@ -220,8 +233,10 @@ private Q_SLOTS:
     {
         pick(QDate(2027, 3, 10), QStringLiteral("28"));
         form->Button1->click();
-        auto *view = form->Calendar1->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, dayCell(form->Calendar1, 10).center());
+        auto *view
+            = form->Calendar1->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
+        QTest::mouseClick(
+            view->viewport(), Qt::LeftButton, {}, dayCell(form->Calendar1, 10).center());
         QVERIFY(!chart->isVisible());
         QCOMPARE(form->Calendar1->date(), QDate(2027, 3, 10));
     }
@@ -253,7 +268,8 @@ private Q_SLOTS:
         QTest::keyClick(edit, Qt::Key_Backspace); // "2"
         QVERIFY(dialogs->log.isEmpty());
         QTest::keyClick(edit, Qt::Key_Backspace); // ""
-        QCOMPARE(dialogs->log, QStringList({QStringLiteral("notice: Wybierz długość cyklu z listy !")}));
+        QCOMPARE(dialogs->log,
+            QStringList({ QStringLiteral("notice: Wybierz długość cyklu z listy !") }));
         QCOMPARE(form->ComboBox1->currentText(), QString()); // left empty
         QTest::keyClick(edit, Qt::Key_3);
         QCOMPARE(dialogs->log.size(), 1);
@@ -324,7 +340,7 @@ private Q_SLOTS:
         QCOMPARE(pdfPages(printing.lastPdf()), 1);
         QCOMPARE(form->PrintDialog1->printer().resolution(), dpi);
         QCOMPARE(printedWindowSize(chart->size(), dpi, dpi),
-                 dpi == 600 ? QSize(1044, 2713) : QSize(522, 1356));
+            dpi == 600 ? QSize(1044, 2713) : QSize(522, 1356));
         QVERIFY(dialogs->log.isEmpty());
     }
 

@@ -50,6 +50,6 @@ void hover(QWidget *window, QPoint pos)
         target = window;
     const QPoint local = target->mapFrom(window, pos);
     QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(window->mapToGlobal(pos)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }

@@ -4,9 +4,9 @@
 
 #include <QByteArray>
 #include <QPoint>
-#include <QWidget>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <memory>
 
@@ -14,8 +14,7 @@
 // pads' files) into a temporary folder, makes it the current directory and
 // creates all windows, as start-up does. The test's application gets the
 // program's fonts and translations on first use.
-class ProgramFixture
-{
+class ProgramFixture {
 public:
     explicit ProgramFixture(const QByteArray &daty = QByteArrayLiteral("Miravela 2.0\r\n"));
     ~ProgramFixture();
@@ -26,8 +25,7 @@ public:
     QByteArray fileBytes(const QString &fileName) const;
 
     // Finds a control of a window by its name.
-    template <typename T = QWidget>
-    static T *find(QWidget *window, const QString &name)
+    template <typename T = QWidget> static T *find(QWidget *window, const QString &name)
     {
         return window->findChild<T *>(name);
     }

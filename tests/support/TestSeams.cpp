@@ -68,7 +68,7 @@ ScriptedPrintService::~ScriptedPrintService()
 
 void ScriptedPrintService::answerNext(bool confirm, int dpi)
 {
-    m_answers.enqueue({confirm, dpi});
+    m_answers.enqueue({ confirm, dpi });
 }
 
 bool ScriptedPrintService::exec(PrintDialog &dialog, QWidget *)
@@ -76,7 +76,7 @@ bool ScriptedPrintService::exec(PrintDialog &dialog, QWidget *)
     ++dialogsShown;
     lastOptions = dialog.options();
     Q_EMIT dialog.aboutToShow();
-    const Answer answer = m_answers.isEmpty() ? Answer{false, 600} : m_answers.dequeue();
+    const Answer answer = m_answers.isEmpty() ? Answer { false, 600 } : m_answers.dequeue();
     if (!answer.confirm)
         return false;
     m_lastPdf = m_dir.filePath(QStringLiteral("print-%1.pdf").arg(dialogsShown));

@@ -14,8 +14,7 @@
 // from a script, and a print dialog that prints into a PDF file. Each installs
 // itself on construction and restores the real one when destroyed.
 
-class PinnedClock final : public Clock
-{
+class PinnedClock final : public Clock {
 public:
     explicit PinnedClock(QDate today);
     ~PinnedClock() override;
@@ -30,8 +29,7 @@ private:
 // "retry: TEXT" and every beep as "beep" (question() beeps first, as the real
 // one does). Questions and retries take the next scripted answer; with none
 // left, a question answers No and a retry gives up.
-class ScriptedDialogs final : public Dialogs
-{
+class ScriptedDialogs final : public Dialogs {
 public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
@@ -54,8 +52,7 @@ private:
 // Answers print dialogs from a script; a confirmed dialog prints into a PDF
 // at the given resolution. Counts dialogs and records whether aboutToShow
 // had filled what was printed.
-class ScriptedPrintService final : public PrintService
-{
+class ScriptedPrintService final : public PrintService {
 public:
     ScriptedPrintService();
     ~ScriptedPrintService() override;

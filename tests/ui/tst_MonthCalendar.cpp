@@ -11,7 +11,8 @@ static QRect cellOf(MonthCalendar &calendar, QDate date)
     for (int row = 1; row < view->model()->rowCount(); ++row) {
         for (int column = 0; column < view->model()->columnCount(); ++column) {
             const QModelIndex index = view->model()->index(row, column);
-            const bool sameMonthRows = !(row <= 2 && date.day() > 20) && !(row >= 5 && date.day() < 15);
+            const bool sameMonthRows
+                = !(row <= 2 && date.day() > 20) && !(row >= 5 && date.day() < 15);
             if (index.data().toInt() == date.day() && sameMonthRows)
                 return view->visualRect(index);
         }
@@ -24,8 +25,7 @@ static QWidget *gridViewport(MonthCalendar &calendar)
     return calendar.findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"))->viewport();
 }
 
-class TestMonthCalendar : public QObject
-{
+class TestMonthCalendar : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -36,11 +36,13 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("from");
         QTest::addColumn<int>("delta");
         QTest::addColumn<QDate>("to");
-        QTest::newRow("31 Jan to Feb, common year") << QDate(2027, 1, 31) << 1 << QDate(2027, 2, 28);
+        QTest::newRow("31 Jan to Feb, common year")
+            << QDate(2027, 1, 31) << 1 << QDate(2027, 2, 28);
         QTest::newRow("31 Jan to Feb, leap year") << QDate(2028, 1, 31) << 1 << QDate(2028, 2, 29);
         QTest::newRow("31 Mar back to Feb") << QDate(2027, 3, 31) << -1 << QDate(2027, 2, 28);
         QTest::newRow("31 Mar back to leap Feb") << QDate(2028, 3, 31) << -1 << QDate(2028, 2, 29);
-        QTest::newRow("January back to December") << QDate(2027, 1, 15) << -1 << QDate(2026, 12, 15);
+        QTest::newRow("January back to December")
+            << QDate(2027, 1, 15) << -1 << QDate(2026, 12, 15);
         QTest::newRow("December on to January") << QDate(2026, 12, 15) << 1 << QDate(2027, 1, 15);
         QTest::newRow("30 Apr to 30 May") << QDate(2027, 4, 30) << 1 << QDate(2027, 5, 30);
         QTest::newRow("30 May to 30 Jun") << QDate(2027, 5, 30) << 1 << QDate(2027, 6, 30);
@@ -75,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(calendar.palette().color(QPalette::Base), QColor(192, 220, 192));
         auto *view = calendar.findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
         QCOMPARE(view->model()->index(0, 0).data().toString(),
-                 QLocale::system().dayName(Qt::Sunday, QLocale::ShortFormat));
+            QLocale::system().dayName(Qt::Sunday, QLocale::ShortFormat));
     }
 
     void pickingADayRaisesClickBeforeChange()
@@ -85,22 +87,25 @@ private Q_SLOTS:
         calendar.setDate(QDate(2027, 3, 7));
         calendar.show();
         QStringList events;
-        connect(&calendar, &MonthCalendar::dayPicked, this, [&] { events << QStringLiteral("click"); });
+        connect(
+            &calendar, &MonthCalendar::dayPicked, this, [&] { events << QStringLiteral("click"); });
         connect(&calendar, &MonthCalendar::changed, this,
-                [&] { events << QStringLiteral("change ") + calendar.date().toString(Qt::ISODate); });
+            [&] { events << QStringLiteral("change ") + calendar.date().toString(Qt::ISODate); });
 
         QTest::mouseClick(gridViewport(calendar), Qt::LeftButton, {},
-                          cellOf(calendar, QDate(2027, 3, 12)).center());
-        QCOMPARE(events, QStringList({QStringLiteral("click"), QStringLiteral("change 2027-03-12")}));
+            cellOf(calendar, QDate(2027, 3, 12)).center());
+        QCOMPARE(
+            events, QStringList({ QStringLiteral("click"), QStringLiteral("change 2027-03-12") }));
 
         events.clear();
         QTest::mouseClick(gridViewport(calendar), Qt::LeftButton, {},
-                          cellOf(calendar, QDate(2027, 3, 12)).center());
-        QCOMPARE(events, QStringList({QStringLiteral("click")})); // same day: no change
+            cellOf(calendar, QDate(2027, 3, 12)).center());
+        QCOMPARE(events, QStringList({ QStringLiteral("click") })); // same day: no change
 
         events.clear();
         QTest::keyClick(calendar.findChild<QTableView *>(), Qt::Key_Right);
-        QCOMPARE(events, QStringList({QStringLiteral("click"), QStringLiteral("change 2027-03-13")}));
+        QCOMPARE(
+            events, QStringList({ QStringLiteral("click"), QStringLiteral("change 2027-03-13") }));
     }
 
     void blankCellsTakeTheClickButKeepTheDate()

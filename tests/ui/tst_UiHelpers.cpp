@@ -13,8 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class TestUiHelpers : public QObject
-{
+class TestUiHelpers : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -26,13 +25,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dayFirst");
         QTest::addColumn<QString>("twoDigitDay");
         QTest::addColumn<QString>("shortDate");
-        QTest::newRow("7 March 2007") << QDate(2007, 3, 7) << QStringLiteral("7 - marzec - 2007")
-                                      << QStringLiteral("07 - marzec - 2007")
-                                      << QStringLiteral("7.03.2007");
-        QTest::newRow("31 December") << QDate(2026, 12, 31)
-                                     << QStringLiteral("31 - grudzień - 2026")
-                                     << QStringLiteral("31 - grudzień - 2026")
-                                     << QStringLiteral("31.12.2026");
+        QTest::newRow("7 March 2007")
+            << QDate(2007, 3, 7) << QStringLiteral("7 - marzec - 2007")
+            << QStringLiteral("07 - marzec - 2007") << QStringLiteral("7.03.2007");
+        QTest::newRow("31 December")
+            << QDate(2026, 12, 31) << QStringLiteral("31 - grudzień - 2026")
+            << QStringLiteral("31 - grudzień - 2026") << QStringLiteral("31.12.2026");
         QTest::newRow("leap day") << QDate(2028, 2, 29) << QStringLiteral("29 - luty - 2028")
                                   << QStringLiteral("29 - luty - 2028")
                                   << QStringLiteral("29.02.2028");
@@ -54,7 +52,7 @@ private Q_SLOTS:
         QWidget window;
         window.resize(300, 200);
         StatusBar bar(QStringLiteral("StatusBar1"), 24, &window);
-        bar.setPanelWidths({70, -1});
+        bar.setPanelWidths({ 70, -1 });
         auto *box = new QGroupBox(QStringLiteral("Dane"), &window);
         box->setGeometry(10, 10, 200, 120);
         auto *button = new QPushButton(QStringLiteral("Zapisz"), box);
@@ -66,14 +64,14 @@ private Q_SLOTS:
         window.show();
 
         QCOMPARE(bar.panelText(1), QString());
-        hover(&window, {10 + 8 + 5, 10 + 24 + 5});
+        hover(&window, { 10 + 8 + 5, 10 + 24 + 5 });
         QCOMPARE(bar.panelText(1), QStringLiteral("button hint"));
-        hover(&window, {10 + 150, 10 + 100}); // bare area of the group box
+        hover(&window, { 10 + 150, 10 + 100 }); // bare area of the group box
         QCOMPARE(bar.panelText(1), QStringLiteral("group hint"));
-        hover(&window, {10 + 8 + 5, 10 + 24 + 5});
-        hover(&window, {10 + 8 + 3, 10 + 60 + 3}); // over the label: unchanged
+        hover(&window, { 10 + 8 + 5, 10 + 24 + 5 });
+        hover(&window, { 10 + 8 + 3, 10 + 60 + 3 }); // over the label: unchanged
         QCOMPARE(bar.panelText(1), QStringLiteral("button hint"));
-        hover(&window, {250, 150}); // window without a hint of its own: unchanged
+        hover(&window, { 250, 150 }); // window without a hint of its own: unchanged
         QCOMPARE(bar.panelText(1), QStringLiteral("button hint"));
         QCOMPARE(bar.panelText(0), QString());
     }
@@ -83,11 +81,11 @@ private Q_SLOTS:
         QWidget window;
         window.resize(300, 200);
         StatusBar bar(QStringLiteral("StatusBar1"), 19, &window);
-        bar.setPanelWidths({70, -1});
+        bar.setPanelWidths({ 70, -1 });
         bar.setPanelText(1, QStringLiteral("stale"));
         setHint(&window, QString(), &bar, 1);
         window.show();
-        hover(&window, {100, 50});
+        hover(&window, { 100, 50 });
         QCOMPARE(bar.panelText(1), QString());
         QCOMPARE(bar.geometry(), QRect(0, 200 - 19, 300, 19));
     }
