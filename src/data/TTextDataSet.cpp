@@ -1,5 +1,8 @@
 #include "data/TTextDataSet.h"
 
+#include "data/CrLfWriter.h"
+#include "data/LineSplitter.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,19 +11,17 @@
 
 namespace {
 
-const QByteArray lineBreak = QByteArrayLiteral("\r\n");
-constexpr qsizetype writeChunkSize = 1 << 20;
-
-QByteArray fieldValueOf(const QByteArray &text)
+// A copy that owns its bytes: a line's text may point into the bytes read at
+// open, which go away at close.
+QByteArray ownCopy(QByteArrayView bytes)
 {
-    if (text.isEmpty())
-        return {};
-    return text.size() <= TTextDataSet::FieldSize ? text : text.first(TTextDataSet::FieldSize);
+    return bytes.isEmpty() ? QByteArray() : bytes.toByteArray();
 }
 
-bool isLineBreak(char c)
+QByteArrayView textBeforeNul(QByteArrayView bytes)
 {
-    return c == '\n' || c == '\r';
+    const qsizetype nul = bytes.indexOf('\0');
+    return nul < 0 ? bytes : bytes.first(nul);
 }
 
 } // namespace
@@ -158,7 +159,7 @@ int TTextDataSet::recordCount() const
 
 int TTextDataSet::recNo() const
 {
-    if (m_lines.isEmpty())
+    if (m_lines.empty())
         return 0;
     return std::clamp(m_cursor + 1, 1, recordCount());
 }
@@ -174,7 +175,7 @@ void TTextDataSet::setRecNo(int recNo)
 
 int TTextDataSet::currentIndex() const
 {
-    return m_cursor >= 0 && m_cursor < m_lines.size() ? m_cursor : -1;
+    return m_cursor >= 0 && m_cursor < recordCount() ? m_cursor : -1;
 }
 
 qint32 TTextDataSet::bookmark() const
@@ -223,7 +224,7 @@ void TTextDataSet::edit()
     requireActive();
     if (m_state != State::Browse)
         return;
-    if (m_lines.isEmpty()) {
+    if (m_lines.empty()) {
         insert();
         return;
     }
@@ -250,10 +251,10 @@ void TTextDataSet::post()
 
     const qint32 previousId = currentId();
     if (m_state == State::Edit) {
-        m_lines[requireCurrentIndex()].text = m_pendingValue;
+        m_lines[size_t(requireCurrentIndex())].text = m_pendingValue;
     } else {
         const int index = m_appending ? recordCount() : std::min(m_insertIndex, recordCount());
-        m_lines.insert(index, Line{m_pendingValue, ++m_lastId});
+        m_lines.insert(m_lines.begin() + index, Line{m_pendingValue, ++m_lastId});
         m_cursor = index;
     }
     m_modified = true;
@@ -280,14 +281,14 @@ void TTextDataSet::deleteRecord()
         cancel();
         return;
     }
-    if (m_lines.isEmpty())
+    if (m_lines.empty())
         throw DataSetError("Cannot perform this operation on an empty dataset");
 
     const qint32 previousId = currentId();
     const int index = requireCurrentIndex();
     m_pendingValue = QByteArray();
     setState(State::Browse);
-    m_lines.removeAt(index);
+    m_lines.erase(m_lines.begin() + index);
     m_modified = true;
     // The following line takes the place; after the last one, the new last line.
     if (m_cursor >= recordCount())
@@ -299,16 +300,20 @@ void TTextDataSet::deleteRecord()
 
 QByteArray TTextDataSet::fieldValueAt(int index) const
 {
-    if (index < 0 || index >= m_lines.size())
-        return {};
-    return fieldValueOf(m_lines.at(index).text);
+    const QByteArrayView text = fullTextViewAt(index);
+    return ownCopy(text.first(std::min<qsizetype>(text.size(), FieldSize)));
 }
 
 QByteArray TTextDataSet::fullTextAt(int index) const
 {
-    if (index < 0 || index >= m_lines.size())
+    return ownCopy(fullTextViewAt(index));
+}
+
+QByteArrayView TTextDataSet::fullTextViewAt(int index) const
+{
+    if (index < 0 || index >= recordCount())
         return {};
-    return m_lines.at(index).text;
+    return m_lines[size_t(index)].text;
 }
 
 void TTextDataSet::requireActive() const
@@ -331,7 +336,7 @@ int TTextDataSet::step(int distance)
         return 0;
     // Same as fetching one line at a time: forwards up to the last line,
     // backwards down to the first one, raising eof or bof when it runs out.
-    const qint64 count = m_lines.size();
+    const qint64 count = recordCount();
     int moved = 0;
     m_bof = m_eof = false;
     if (distance > 0) {
@@ -392,13 +397,13 @@ void TTextDataSet::notifyIfMoved(qint32 previousId)
 
 void TTextDataSet::resetEndFlags()
 {
-    m_bof = m_eof = m_lines.isEmpty();
+    m_bof = m_eof = m_lines.empty();
 }
 
 qint32 TTextDataSet::currentId() const
 {
     const int index = currentIndex();
-    return index < 0 ? 0 : m_lines.at(index).id;
+    return index < 0 ? 0 : m_lines[size_t(index)].id;
 }
 
 void TTextDataSet::readFile()
@@ -412,31 +417,22 @@ void TTextDataSet::readFile()
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw cannotOpen();
-    const QByteArray data = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw cannotOpen();
 
-    // Everything from the first NUL on is not text.
-    QByteArrayView text(data);
-    if (const qsizetype nul = text.indexOf('\0'); nul >= 0)
-        text = text.first(nul);
-
-    QList<Line> lines;
-    lines.reserve(std::count(text.begin(), text.end(), '\n') + 1);
-    const char *p = text.data();
-    const char *const end = p + text.size();
+    // The lines' texts stay in the bytes read; only edited and new lines get
+    // their own, which keeps a big file cheap to read and to write back.
+    std::vector<Line> lines;
+    // Room for lines of 32 bytes on average: untouched capacity costs little,
+    // and spare room makes inserting at the top a shift in place.
+    lines.reserve(size_t(bytes.size() / 32));
     qint32 id = 0;
-    while (p < end) {
-        const char *const start = p;
-        while (p < end && !isLineBreak(*p))
-            ++p;
-        lines.append(Line{QByteArray(start, p - start), ++id});
-        // CR, LF and CR LF are one break each.
-        if (p < end && *p == '\r')
-            ++p;
-        if (p < end && *p == '\n')
-            ++p;
+    for (LineSplitter splitter(textBeforeNul(bytes)); !splitter.atEnd();) {
+        const QByteArrayView text = splitter.next();
+        lines.push_back(Line{QByteArray::fromRawData(text.data(), text.size()), ++id});
     }
+    m_fileBytes = std::move(bytes);
     m_lines = std::move(lines);
     m_lastId = id;
 }
@@ -451,26 +447,19 @@ void TTextDataSet::writeFile() const
     QSaveFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw cannotCreate();
-    QByteArray chunk;
-    chunk.reserve(writeChunkSize + FieldSize);
-    const auto flush = [&] {
-        if (file.write(chunk) != chunk.size())
-            throw cannotCreate();
-        chunk.resize(0);
-    };
+    CrLfWriter writer(file, m_fileBytes);
     for (const Line &line : m_lines) {
-        chunk.append(line.text).append(lineBreak);
-        if (chunk.size() >= writeChunkSize)
-            flush();
+        if (!writer.write(line.text))
+            throw cannotCreate();
     }
-    flush();
-    if (!file.commit())
+    if (!writer.finish() || !file.commit())
         throw cannotCreate();
 }
 
 void TTextDataSet::discardLines()
 {
-    m_lines = QList<Line>();
+    m_lines = std::vector<Line>();
+    m_fileBytes = QByteArray();
     m_lastId = 0;
     m_cursor = -1;
     m_modified = false;

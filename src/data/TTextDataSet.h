@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
 #include <stdexcept>
+#include <vector>
 
 // A failure of a record-set operation; what() is the text shown to the user,
 // e.g. "Cannot open file Daty.txt".
@@ -95,6 +96,7 @@ private:
         qint32 id;
     };
 
+    QByteArrayView fullTextViewAt(int index) const;
     void requireActive() const;
     int requireCurrentIndex() const;
     int step(int distance);
@@ -110,7 +112,8 @@ private:
     void discardLines();
 
     QString m_fileName;
-    QList<Line> m_lines;
+    QByteArray m_fileBytes; // as read at open; the texts of unchanged lines point into it
+    std::vector<Line> m_lines;
     qint32 m_lastId = 0;
     int m_cursor = -1;
     State m_state = State::Inactive;
@@ -124,3 +127,4 @@ private:
     bool m_appending = false;
     int m_insertIndex = 0;
 };
+
