@@ -45,8 +45,10 @@ QByteArrayView CrLfWriter::inSourceWithBreak(QByteArrayView line) const
     if (line.isNull() || offset > quintptr(m_source.size())
         || m_source.size() - qsizetype(offset) < line.size() + 2)
         return {};
-    const QByteArrayView withBreak(line.data(), line.size() + 2);
-    return withBreak.endsWith("\r\n") ? withBreak : QByteArrayView();
+    const char *const breakAfter = line.data() + line.size();
+    if (breakAfter[0] != '\r' || breakAfter[1] != '\n')
+        return {};
+    return QByteArrayView(line.data(), line.size() + 2);
 }
 
 bool CrLfWriter::flush()
