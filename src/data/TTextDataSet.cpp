@@ -8,6 +8,11 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <optional>
+
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 
 namespace {
 
@@ -16,6 +21,37 @@ namespace {
 QByteArray ownCopy(QByteArrayView bytes)
 {
     return bytes.isEmpty() ? QByteArray() : bytes.toByteArray();
+}
+
+// Asks for huge pages behind a big buffer not yet touched: reading a big file
+// then costs one page fault per 2 MiB instead of one per 4 KiB.
+void adviseHugePages(char *data, qsizetype size)
+{
+#if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
+    constexpr quintptr hugePage = quintptr(2) << 20;
+    const quintptr begin = (quintptr(data) + hugePage - 1) & ~(hugePage - 1);
+    const quintptr end = (quintptr(data) + quintptr(size)) & ~(hugePage - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    Q_UNUSED(data);
+    Q_UNUSED(size);
+#endif
+}
+
+// The whole file, nothing when it cannot be read.
+std::optional<QByteArray> readWhole(QFile &file)
+{
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    adviseHugePages(bytes.data(), bytes.size());
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    if (read < 0)
+        return std::nullopt;
+    bytes.truncate(read);
+    bytes += file.readAll(); // the file may have grown meanwhile
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 QByteArrayView textBeforeNul(QByteArrayView bytes)
@@ -417,9 +453,15 @@ void TTextDataSet::readFile()
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw cannotOpen();
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    std::optional<QByteArray> read;
+    try {
+        read = readWhole(file);
+    } catch (const std::bad_alloc &) {
         throw cannotOpen();
+    }
+    if (!read)
+        throw cannotOpen();
+    QByteArray bytes = std::move(*read);
 
     // The lines' texts stay in the bytes read; only edited and new lines get
     // their own, which keeps a big file cheap to read and to write back.
