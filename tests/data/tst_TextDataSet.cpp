@@ -170,8 +170,11 @@ private Q_SLOTS:
     void randomBytesOpenAndWriteBack();
 
 private:
+    TTextDataSet &openWith(const QByteArray &bytes, const QString &path = dataFile);
+
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_previousDir;
+    std::unique_ptr<TTextDataSet> m_dataSet;
 };
 
 void TestTextDataSet::init()
@@ -184,8 +187,19 @@ void TestTextDataSet::init()
 
 void TestTextDataSet::cleanup()
 {
+    m_dataSet.reset();
     QDir::setCurrent(m_previousDir);
     m_dir.reset();
+}
+
+// A set opened on a new file with these bytes, living until the end of the case.
+TTextDataSet &TestTextDataSet::openWith(const QByteArray &bytes, const QString &path)
+{
+    writeBytes(path, bytes);
+    m_dataSet = std::make_unique<TTextDataSet>();
+    m_dataSet->setFileName(path);
+    m_dataSet->open();
+    return *m_dataSet;
 }
 
 void TestTextDataSet::readsLines_data()
@@ -214,11 +228,7 @@ void TestTextDataSet::readsLines()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QList<QByteArray>, lines);
-    writeBytes(dataFile, bytes);
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith(bytes);
     QCOMPARE(texts(dataSet), lines);
     QList<qint32> expectedIds;
     for (int i = 1; i <= lines.size(); ++i)
@@ -242,10 +252,7 @@ void TestTextDataSet::readsFileOfUnknownSize()
 
 void TestTextDataSet::emptyFileHasNoCurrentLine()
 {
-    writeBytes(dataFile, {});
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith({});
     QVERIFY(dataSet.active());
     QCOMPARE(dataSet.recordCount(), 0);
     QCOMPARE(dataSet.recNo(), 0);
@@ -296,11 +303,7 @@ void TestTextDataSet::changedCloseEndsEveryLineWithCrLf()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, written);
-    writeBytes(dataFile, bytes);
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith(bytes);
     if (written.isEmpty())
         dataSet.deleteRecord();
     else
@@ -363,11 +366,7 @@ void TestTextDataSet::fieldIsCutTo240Bytes()
     for (int i = 0; i < length; ++i)
         value.append(char('a' + i % 26));
     const QByteArray kept = value.first(std::min(length, 240));
-    writeBytes(dataFile, "x\r\n");
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("x\r\n");
     dataSet.edit();
     dataSet.setLine(value);
     QCOMPARE(dataSet.line(), kept);
@@ -382,11 +381,7 @@ void TestTextDataSet::longLineKeptWholeUnlessEdited()
     QByteArray longLine(1000, 'z');
     longLine[239] = '!';
     longLine[240] = '?';
-    writeBytes(dataFile, "short\r\n" + longLine + "\r\n");
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("short\r\n" + longLine + "\r\n");
     dataSet.next();
     QCOMPARE(dataSet.line().size(), 240);
     QVERIFY(dataSet.line().endsWith('!'));
@@ -420,11 +415,7 @@ void TestTextDataSet::bytesRoundTripUnchanged()
     const QList<QByteArray> lines{everyByte.first(200), everyByte.sliced(200),
                                   "\xb9\xe6\xea\xb3\xf1\xf3\x9c\x9f\xbf \x81\x83\x88\x90\x98",
                                   "\x7f\x1b[0m\t\f\v"};
-    writeBytes(dataFile, joinedWithCrLf(lines));
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith(joinedWithCrLf(lines));
     QCOMPARE(texts(dataSet), lines);
     QCOMPARE(dataSet.line(), lines.first());
     dataSet.last();
@@ -456,11 +447,7 @@ void TestTextDataSet::insertGoesBeforeCurrentLine()
     QFETCH(int, recNo);
     QFETCH(bool, appending);
     QFETCH(QList<QByteArray>, lines);
-    writeBytes(dataFile, "a\r\nb\r\nc\r\n");
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\r\nb\r\nc\r\n");
     dataSet.setRecNo(recNo);
     appending ? dataSet.append() : dataSet.insert();
     QCOMPARE(dataSet.state(), State::Insert);
@@ -488,11 +475,7 @@ void TestTextDataSet::insertOrEditIntoEmptySetMakesOnlyLine_data()
 void TestTextDataSet::insertOrEditIntoEmptySetMakesOnlyLine()
 {
     QFETCH(QString, how);
-    writeBytes(dataFile, {});
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith({});
     if (how == "insert")
         dataSet.insert();
     else if (how == "append")
@@ -511,10 +494,7 @@ void TestTextDataSet::insertOrEditIntoEmptySetMakesOnlyLine()
 
 void TestTextDataSet::identitiesAreNeverReused()
 {
-    writeBytes(dataFile, "same\r\nsame\r\nsame\r\n");
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("same\r\nsame\r\nsame\r\n");
     QCOMPARE(bookmarks(dataSet), (QList<qint32>{1, 2, 3}));
     dataSet.gotoBookmark(2);
     QCOMPARE(dataSet.recNo(), 2);
@@ -552,11 +532,7 @@ void TestTextDataSet::deleteKeepsNeighbourCurrent()
     QFETCH(int, recNo);
     QFETCH(QList<QByteArray>, lines);
     QFETCH(int, currentIndex);
-    writeBytes(dataFile, bytes);
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith(bytes);
     dataSet.setRecNo(recNo);
     dataSet.deleteRecord();
     QVERIFY(dataSet.modified());
@@ -570,10 +546,7 @@ void TestTextDataSet::deleteKeepsNeighbourCurrent()
 
 void TestTextDataSet::deleteOnEmptySetThrows()
 {
-    writeBytes(dataFile, {});
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith({});
     QSignalSpy linesChanged(&dataSet, &TTextDataSet::dataSetChanged);
     expectError([&] { dataSet.deleteRecord(); },
                 "Cannot perform this operation on an empty dataset");
@@ -584,10 +557,7 @@ void TestTextDataSet::deleteOnEmptySetThrows()
 
 void TestTextDataSet::deleteWhileInsertingDeletesNothing()
 {
-    writeBytes(dataFile, "a\r\nb\r\n");
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\r\nb\r\n");
     dataSet.insert();
     dataSet.setLine("new");
     dataSet.deleteRecord();
@@ -599,10 +569,7 @@ void TestTextDataSet::deleteWhileInsertingDeletesNothing()
 
 void TestTextDataSet::deleteWhileEditingDropsTheEdit()
 {
-    writeBytes(dataFile, "a\r\nb\r\n");
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\r\nb\r\n");
     dataSet.edit();
     dataSet.setLine("changed");
     dataSet.deleteRecord();
@@ -613,10 +580,7 @@ void TestTextDataSet::deleteWhileEditingDropsTheEdit()
 
 void TestTextDataSet::bookmarkOfDeletedLineIsNotFound()
 {
-    writeBytes(dataFile, "a\r\nb\r\nc\r\n");
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\r\nb\r\nc\r\n");
     dataSet.setRecNo(2);
     const qint32 deleted = dataSet.bookmark();
     dataSet.deleteRecord();
@@ -641,10 +605,7 @@ void TestTextDataSet::setRecNoIgnoresOutOfRange()
 {
     QFETCH(int, recNo);
     QFETCH(int, expected);
-    writeBytes(dataFile, "a\nb\nc\n");
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\nb\nc\n");
     dataSet.next();
     dataSet.setRecNo(recNo);
     QCOMPARE(dataSet.recNo(), expected);
@@ -653,10 +614,7 @@ void TestTextDataSet::setRecNoIgnoresOutOfRange()
 
 void TestTextDataSet::navigationStopsAtEnds()
 {
-    writeBytes(dataFile, "a\nb\nc\n");
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\nb\nc\n");
 
     dataSet.prior();
     QVERIFY(dataSet.bof());
@@ -711,11 +669,7 @@ void TestTextDataSet::navigationWhileEditingPostsOnlyWrittenField()
     QFETCH(QString, navigation);
     QFETCH(bool, inserting);
     QFETCH(bool, written);
-    writeBytes(dataFile, "a\r\nb\r\nc\r\n");
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\r\nb\r\nc\r\n");
     dataSet.next();
     inserting ? dataSet.insert() : dataSet.edit();
     if (written)
@@ -752,10 +706,7 @@ void TestTextDataSet::navigationWhileEditingPostsOnlyWrittenField()
 
 void TestTextDataSet::cancelDropsPendingChange()
 {
-    writeBytes(dataFile, "a\r\nb\r\n");
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\r\nb\r\n");
     dataSet.edit();
     dataSet.setLine("x");
     QCOMPARE(dataSet.line(), QByteArray("x"));
@@ -851,11 +802,7 @@ void TestTextDataSet::failedCloseKeepsSetOpenForRetry()
     QVERIFY(QDir().mkdir("data"));
     const QString path = QStringLiteral("data/Daty.txt");
     const QByteArray bytes("a\r\nb\r\n");
-    writeBytes(path, bytes);
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(path);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith(bytes, path);
     dataSet.append();
     dataSet.setLine("c");
     dataSet.post();
@@ -883,11 +830,7 @@ void TestTextDataSet::failedCloseInReadOnlyFolder()
         QSKIP("root writes into a read-only folder");
     QVERIFY(QDir().mkdir("data"));
     const QString path = QStringLiteral("data/Daty.txt");
-    writeBytes(path, "a\r\n");
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(path);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\r\n", path);
     markChanged(dataSet);
     const auto writable = QFileInfo("data").permissions();
     QVERIFY(QFile::setPermissions("data", QFileDevice::ReadOwner | QFileDevice::ExeOwner));
@@ -927,10 +870,7 @@ void TestTextDataSet::changedCloseKeepsPermissions()
 
 void TestTextDataSet::reopenStartsFreshSet()
 {
-    writeBytes(dataFile, "a\r\nb\r\n");
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith("a\r\nb\r\n");
     dataSet.last();
     dataSet.deleteRecord();
     dataSet.append();
@@ -998,11 +938,7 @@ void TestTextDataSet::randomBytesOpenAndWriteBack()
         const quint32 pick = random.bounded(256);
         byte = alphabet.isEmpty() ? char(pick) : alphabet.at(pick % alphabet.size());
     }
-    writeBytes(dataFile, bytes);
-
-    TTextDataSet dataSet;
-    dataSet.setFileName(dataFile);
-    dataSet.open();
+    TTextDataSet &dataSet = openWith(bytes);
     const QList<QByteArray> lines = referenceLines(bytes);
     QCOMPARE(texts(dataSet), lines);
     dataSet.append();
