@@ -8,6 +8,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #ifdef Q_OS_LINUX
@@ -453,30 +454,34 @@ void TTextDataSet::readFile()
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw cannotOpen();
-    std::optional<QByteArray> read;
     try {
-        read = readWhole(file);
+        std::optional<QByteArray> bytes = readWhole(file);
+        if (!bytes)
+            throw cannotOpen();
+        m_lines = splitLines(*bytes);
+        m_lastId = qint32(m_lines.size());
+        m_fileBytes = std::move(*bytes);
     } catch (const std::bad_alloc &) {
         throw cannotOpen();
     }
-    if (!read)
-        throw cannotOpen();
-    QByteArray bytes = std::move(*read);
+}
 
-    // The lines' texts stay in the bytes read; only edited and new lines get
-    // their own, which keeps a big file cheap to read and to write back.
+// The lines' texts stay in the bytes read; only edited and new lines get their
+// own, which keeps a big file cheap to read and to write back.
+std::vector<TTextDataSet::Line> TTextDataSet::splitLines(const QByteArray &bytes)
+{
     std::vector<Line> lines;
     // Room for lines of 32 bytes on average: untouched capacity costs little,
     // and spare room makes inserting at the top a shift in place.
     lines.reserve(size_t(bytes.size() / 32));
     qint32 id = 0;
     for (LineSplitter splitter(textBeforeNul(bytes)); !splitter.atEnd();) {
+        if (id == std::numeric_limits<qint32>::max())
+            throw std::bad_alloc(); // more lines than identities: too big a file
         const QByteArrayView text = splitter.next();
         lines.push_back(Line{QByteArray::fromRawData(text.data(), text.size()), ++id});
     }
-    m_fileBytes = std::move(bytes);
-    m_lines = std::move(lines);
-    m_lastId = id;
+    return lines;
 }
 
 void TTextDataSet::writeFile() const

@@ -108,6 +108,7 @@ private:
     void resetEndFlags();
     qint32 currentId() const;
     void readFile();
+    static std::vector<Line> splitLines(const QByteArray &bytes);
     void writeFile() const;
     void discardLines();
 
