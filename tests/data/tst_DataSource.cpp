@@ -20,6 +20,7 @@ private Q_SLOTS:
     void rowsFollowTheSet();
     void showsDecodedField();
     void editedRowShowsTypedValue();
+    void newRecordShownOnlyAfterPost();
     void relaysCurrentRow();
     void survivesTheSet();
 
@@ -109,6 +110,20 @@ void TestDataSource::editedRowShowsTypedValue()
     m_dataSet->cancel();
     QCOMPARE(shown(1), u"b"_s);
     QCOMPARE(changed.last().at(0).toModelIndex().row(), 1);
+}
+
+void TestDataSource::newRecordShownOnlyAfterPost()
+{
+    openWith("a\r\n");
+    QSignalSpy changed(m_source.get(), &QAbstractItemModel::dataChanged);
+    QSignalSpy resets(m_source.get(), &QAbstractItemModel::modelReset);
+    m_dataSet->append();
+    m_dataSet->setLine("b");
+    QCOMPARE(m_source->rowCount(), 1);
+    m_dataSet->post();
+    QCOMPARE(changed.count(), 0); // the new row is not announced before the reset
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(shown(1), u"b"_s);
 }
 
 void TestDataSource::relaysCurrentRow()
