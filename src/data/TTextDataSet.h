@@ -40,7 +40,10 @@ public:
     bool active() const;
     void setActive(bool active); // true opens, false closes
     void open();                 // throws DataSetError "Cannot open file %s"
-    void close();                // throws DataSetError "Cannot create file %s"; the set then stays open
+    // Posts a pending change whose field was written, drops any other, then writes the file
+    // if anything changed. Throws DataSetError "Cannot create file %s"; the set then stays
+    // open with all its lines, so the close can be retried.
+    void close();
 
     State state() const;
     bool modified() const; // the change flag: set by every post and delete
