@@ -9,10 +9,14 @@ TDataSource::TDataSource(TTextDataSet *dataSet, QObject *parent)
 {
     if (!dataSet)
         return;
+    m_editing = dataSet->state() == TTextDataSet::State::Edit;
     connect(dataSet, &TTextDataSet::activeChanged, this, &TDataSource::reset);
     connect(dataSet, &TTextDataSet::dataSetChanged, this, &TDataSource::reset);
-    connect(dataSet, &TTextDataSet::fieldChanged, this, &TDataSource::refreshCurrentRow);
-    connect(dataSet, &TTextDataSet::stateChanged, this, &TDataSource::refreshCurrentRow);
+    connect(dataSet, &TTextDataSet::fieldChanged, this, [this] {
+        if (m_editing)
+            refreshCurrentRow();
+    });
+    connect(dataSet, &TTextDataSet::stateChanged, this, &TDataSource::followState);
     connect(dataSet, &TTextDataSet::recordChanged, this,
             [this] { Q_EMIT currentRowChanged(m_dataSet->currentIndex()); });
     connect(dataSet, &QObject::destroyed, this, &TDataSource::reset);
@@ -37,8 +41,7 @@ QVariant TDataSource::data(const QModelIndex &index, int role) const
 {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const bool editedRow = m_dataSet->state() == TTextDataSet::State::Edit
-                           && index.row() == m_dataSet->currentIndex();
+    const bool editedRow = m_editing && index.row() == m_dataSet->currentIndex();
     return cp1250::decode(editedRow ? m_dataSet->line() : m_dataSet->fieldValueAt(index.row()));
 }
 
@@ -46,6 +49,17 @@ void TDataSource::reset()
 {
     beginResetModel();
     endResetModel();
+}
+
+// Only entering and leaving Edit changes what the current row shows; the
+// lines themselves change later, with a reset.
+void TDataSource::followState(TTextDataSet::State state)
+{
+    const bool editing = state == TTextDataSet::State::Edit;
+    if (editing == m_editing)
+        return;
+    m_editing = editing;
+    refreshCurrentRow();
 }
 
 void TDataSource::refreshCurrentRow()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "data/TTextDataSet.h"
+
 #include <QAbstractTableModel>
 #include <QPointer>
-
-class TTextDataSet;
 
 // The views' link to a record set: one column, one row per line, showing the
 // field Line decoded from the file's code page. While a line is being edited,
@@ -26,7 +26,9 @@ Q_SIGNALS:
 
 private:
     void reset();
+    void followState(TTextDataSet::State state);
     void refreshCurrentRow();
 
     QPointer<TTextDataSet> m_dataSet;
+    bool m_editing = false;
 };

@@ -1,26 +1,64 @@
 #include "data/TTextDataSet.h"
 
+#include "data/CrLfWriter.h"
+#include "data/LineSplitter.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
+
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
 
 namespace {
 
-const QByteArray lineBreak = QByteArrayLiteral("\r\n");
-constexpr qsizetype writeChunkSize = 1 << 20;
-
-QByteArray fieldValueOf(const QByteArray &text)
+// A copy that owns its bytes: a line's text may point into the bytes read at
+// open, which go away at close.
+QByteArray ownCopy(QByteArrayView bytes)
 {
-    if (text.isEmpty())
-        return {};
-    return text.size() <= TTextDataSet::FieldSize ? text : text.first(TTextDataSet::FieldSize);
+    return bytes.isEmpty() ? QByteArray() : bytes.toByteArray();
 }
 
-bool isLineBreak(char c)
+// Asks for huge pages behind a big buffer not yet touched: reading a big file
+// then costs one page fault per 2 MiB instead of one per 4 KiB.
+void adviseHugePages(char *data, qsizetype size)
 {
-    return c == '\n' || c == '\r';
+#if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
+    constexpr quintptr hugePage = quintptr(2) << 20;
+    const quintptr begin = (quintptr(data) + hugePage - 1) & ~(hugePage - 1);
+    const quintptr end = (quintptr(data) + quintptr(size)) & ~(hugePage - 1);
+    if (end > begin)
+        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    Q_UNUSED(data);
+    Q_UNUSED(size);
+#endif
+}
+
+// The whole file, nothing when it cannot be read.
+std::optional<QByteArray> readWhole(QFile &file)
+{
+    QByteArray bytes(file.size(), Qt::Uninitialized);
+    adviseHugePages(bytes.data(), bytes.size());
+    const qint64 read = file.read(bytes.data(), bytes.size());
+    if (read < 0)
+        return std::nullopt;
+    bytes.truncate(read);
+    bytes += file.readAll(); // the file may have grown meanwhile
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+QByteArrayView textBeforeNul(QByteArrayView bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    return nul < 0 ? bytes : bytes.first(nul);
 }
 
 } // namespace
@@ -158,7 +196,7 @@ int TTextDataSet::recordCount() const
 
 int TTextDataSet::recNo() const
 {
-    if (m_lines.isEmpty())
+    if (m_lines.empty())
         return 0;
     return std::clamp(m_cursor + 1, 1, recordCount());
 }
@@ -174,7 +212,7 @@ void TTextDataSet::setRecNo(int recNo)
 
 int TTextDataSet::currentIndex() const
 {
-    return m_cursor >= 0 && m_cursor < m_lines.size() ? m_cursor : -1;
+    return m_cursor >= 0 && m_cursor < recordCount() ? m_cursor : -1;
 }
 
 qint32 TTextDataSet::bookmark() const
@@ -223,7 +261,7 @@ void TTextDataSet::edit()
     requireActive();
     if (m_state != State::Browse)
         return;
-    if (m_lines.isEmpty()) {
+    if (m_lines.empty()) {
         insert();
         return;
     }
@@ -250,10 +288,10 @@ void TTextDataSet::post()
 
     const qint32 previousId = currentId();
     if (m_state == State::Edit) {
-        m_lines[requireCurrentIndex()].text = m_pendingValue;
+        m_lines[size_t(requireCurrentIndex())].text = m_pendingValue;
     } else {
         const int index = m_appending ? recordCount() : std::min(m_insertIndex, recordCount());
-        m_lines.insert(index, Line{m_pendingValue, ++m_lastId});
+        m_lines.insert(m_lines.begin() + index, Line{m_pendingValue, ++m_lastId});
         m_cursor = index;
     }
     m_modified = true;
@@ -280,14 +318,14 @@ void TTextDataSet::deleteRecord()
         cancel();
         return;
     }
-    if (m_lines.isEmpty())
+    if (m_lines.empty())
         throw DataSetError("Cannot perform this operation on an empty dataset");
 
     const qint32 previousId = currentId();
     const int index = requireCurrentIndex();
     m_pendingValue = QByteArray();
     setState(State::Browse);
-    m_lines.removeAt(index);
+    m_lines.erase(m_lines.begin() + index);
     m_modified = true;
     // The following line takes the place; after the last one, the new last line.
     if (m_cursor >= recordCount())
@@ -299,16 +337,20 @@ void TTextDataSet::deleteRecord()
 
 QByteArray TTextDataSet::fieldValueAt(int index) const
 {
-    if (index < 0 || index >= m_lines.size())
-        return {};
-    return fieldValueOf(m_lines.at(index).text);
+    const QByteArrayView text = fullTextViewAt(index);
+    return ownCopy(text.first(std::min<qsizetype>(text.size(), FieldSize)));
 }
 
 QByteArray TTextDataSet::fullTextAt(int index) const
 {
-    if (index < 0 || index >= m_lines.size())
+    return ownCopy(fullTextViewAt(index));
+}
+
+QByteArrayView TTextDataSet::fullTextViewAt(int index) const
+{
+    if (index < 0 || index >= recordCount())
         return {};
-    return m_lines.at(index).text;
+    return m_lines[size_t(index)].text;
 }
 
 void TTextDataSet::requireActive() const
@@ -331,7 +373,7 @@ int TTextDataSet::step(int distance)
         return 0;
     // Same as fetching one line at a time: forwards up to the last line,
     // backwards down to the first one, raising eof or bof when it runs out.
-    const qint64 count = m_lines.size();
+    const qint64 count = recordCount();
     int moved = 0;
     m_bof = m_eof = false;
     if (distance > 0) {
@@ -392,13 +434,13 @@ void TTextDataSet::notifyIfMoved(qint32 previousId)
 
 void TTextDataSet::resetEndFlags()
 {
-    m_bof = m_eof = m_lines.isEmpty();
+    m_bof = m_eof = m_lines.empty();
 }
 
 qint32 TTextDataSet::currentId() const
 {
     const int index = currentIndex();
-    return index < 0 ? 0 : m_lines.at(index).id;
+    return index < 0 ? 0 : m_lines[size_t(index)].id;
 }
 
 void TTextDataSet::readFile()
@@ -412,33 +454,34 @@ void TTextDataSet::readFile()
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw cannotOpen();
-    const QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    try {
+        std::optional<QByteArray> bytes = readWhole(file);
+        if (!bytes)
+            throw cannotOpen();
+        m_lines = splitLines(*bytes);
+        m_lastId = qint32(m_lines.size());
+        m_fileBytes = std::move(*bytes);
+    } catch (const std::bad_alloc &) {
         throw cannotOpen();
-
-    // Everything from the first NUL on is not text.
-    QByteArrayView text(data);
-    if (const qsizetype nul = text.indexOf('\0'); nul >= 0)
-        text = text.first(nul);
-
-    QList<Line> lines;
-    lines.reserve(std::count(text.begin(), text.end(), '\n') + 1);
-    const char *p = text.data();
-    const char *const end = p + text.size();
-    qint32 id = 0;
-    while (p < end) {
-        const char *const start = p;
-        while (p < end && !isLineBreak(*p))
-            ++p;
-        lines.append(Line{QByteArray(start, p - start), ++id});
-        // CR, LF and CR LF are one break each.
-        if (p < end && *p == '\r')
-            ++p;
-        if (p < end && *p == '\n')
-            ++p;
     }
-    m_lines = std::move(lines);
-    m_lastId = id;
+}
+
+// The lines' texts stay in the bytes read; only edited and new lines get their
+// own, which keeps a big file cheap to read and to write back.
+std::vector<TTextDataSet::Line> TTextDataSet::splitLines(const QByteArray &bytes)
+{
+    std::vector<Line> lines;
+    // Room for lines of 32 bytes on average: untouched capacity costs little,
+    // and spare room makes inserting at the top a shift in place.
+    lines.reserve(size_t(bytes.size() / 32));
+    qint32 id = 0;
+    for (LineSplitter splitter(textBeforeNul(bytes)); !splitter.atEnd();) {
+        if (id == std::numeric_limits<qint32>::max())
+            throw std::bad_alloc(); // more lines than identities: too big a file
+        const QByteArrayView text = splitter.next();
+        lines.push_back(Line{QByteArray::fromRawData(text.data(), text.size()), ++id});
+    }
+    return lines;
 }
 
 void TTextDataSet::writeFile() const
@@ -451,26 +494,19 @@ void TTextDataSet::writeFile() const
     QSaveFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw cannotCreate();
-    QByteArray chunk;
-    chunk.reserve(writeChunkSize + FieldSize);
-    const auto flush = [&] {
-        if (file.write(chunk) != chunk.size())
-            throw cannotCreate();
-        chunk.resize(0);
-    };
+    CrLfWriter writer(file, m_fileBytes);
     for (const Line &line : m_lines) {
-        chunk.append(line.text).append(lineBreak);
-        if (chunk.size() >= writeChunkSize)
-            flush();
+        if (!writer.write(line.text))
+            throw cannotCreate();
     }
-    flush();
-    if (!file.commit())
+    if (!writer.finish() || !file.commit())
         throw cannotCreate();
 }
 
 void TTextDataSet::discardLines()
 {
-    m_lines = QList<Line>();
+    m_lines = std::vector<Line>();
+    m_fileBytes = QByteArray();
     m_lastId = 0;
     m_cursor = -1;
     m_modified = false;

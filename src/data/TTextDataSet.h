@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
 #include <stdexcept>
+#include <vector>
 
 // A failure of a record-set operation; what() is the text shown to the user,
 // e.g. "Cannot open file Daty.txt".
@@ -39,7 +40,10 @@ public:
     bool active() const;
     void setActive(bool active); // true opens, false closes
     void open();                 // throws DataSetError "Cannot open file %s"
-    void close();                // throws DataSetError "Cannot create file %s"; the set then stays open
+    // Posts a pending change whose field was written, drops any other, then writes the file
+    // if anything changed. Throws DataSetError "Cannot create file %s"; the set then stays
+    // open with all its lines, so the close can be retried.
+    void close();
 
     State state() const;
     bool modified() const; // the change flag: set by every post and delete
@@ -95,6 +99,7 @@ private:
         qint32 id;
     };
 
+    QByteArrayView fullTextViewAt(int index) const;
     void requireActive() const;
     int requireCurrentIndex() const;
     int step(int distance);
@@ -106,11 +111,13 @@ private:
     void resetEndFlags();
     qint32 currentId() const;
     void readFile();
+    static std::vector<Line> splitLines(const QByteArray &bytes);
     void writeFile() const;
     void discardLines();
 
     QString m_fileName;
-    QList<Line> m_lines;
+    QByteArray m_fileBytes; // as read at open; the texts of unchanged lines point into it
+    std::vector<Line> m_lines;
     qint32 m_lastId = 0;
     int m_cursor = -1;
     State m_state = State::Inactive;
@@ -124,3 +131,4 @@ private:
     bool m_appending = false;
     int m_insertIndex = 0;
 };
+
