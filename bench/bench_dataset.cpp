@@ -23,20 +23,20 @@ constexpr int rounds = 7;
 // Entries like "07-03-15 15/36,6 16/36,7 17/37,0": a date, then 0..29 readings.
 QByteArray makeEntries()
 {
-    static const char *const temperatures[] = {"36,6", "36,7", "36,8", "36,9", "37,0",
-                                               "37,1", "37,2", "37,3", "37,4"};
+    static const char *const temperatures[]
+        = { "36,6", "36,7", "36,8", "36,9", "37,0", "37,1", "37,2", "37,3", "37,4" };
     QRandomGenerator random(20070315);
     QByteArray bytes;
     bytes.reserve(qsizetype(entryCount) * 130);
     char buffer[16];
     for (int entry = 0; entry < entryCount; ++entry) {
         std::snprintf(buffer, sizeof buffer, "%02d-%02d-%02d", entry / 372 % 100,
-                      entry / 31 % 12 + 1, entry % 31 + 1);
+            entry / 31 % 12 + 1, entry % 31 + 1);
         bytes.append(buffer);
         const int readings = int(random.bounded(30));
         for (int reading = 0; reading < readings; ++reading) {
             std::snprintf(buffer, sizeof buffer, " %02d/%s", int(random.bounded(31)) + 1,
-                          temperatures[random.bounded(9)]);
+                temperatures[random.bounded(9)]);
             bytes.append(buffer);
         }
         bytes.append("\r\n");

@@ -8,13 +8,12 @@ class QIODevice;
 // Writes lines to a device, each followed by CR LF. A run of lines that still
 // lie one after another in `source`, each with a CR LF behind it, goes out as
 // one block straight from there; other lines are gathered in a buffer.
-class CrLfWriter
-{
+class CrLfWriter {
 public:
     CrLfWriter(QIODevice &device, QByteArrayView source);
 
     bool write(QByteArrayView line); // false when the device failed
-    bool finish();                   // writes what is still pending
+    bool finish(); // writes what is still pending
 
 private:
     QByteArrayView inSourceWithBreak(QByteArrayView line) const;

@@ -5,8 +5,7 @@
 // Splits text into lines. A line ends at CR, at LF or at CR LF; a last line
 // without a break still counts, and a break at the very end adds no empty
 // line. The lines are views into the text.
-class LineSplitter
-{
+class LineSplitter {
 public:
     explicit LineSplitter(QByteArrayView text);
 

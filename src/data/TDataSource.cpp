@@ -18,7 +18,7 @@ TDataSource::TDataSource(TTextDataSet *dataSet, QObject *parent)
     });
     connect(dataSet, &TTextDataSet::stateChanged, this, &TDataSource::followState);
     connect(dataSet, &TTextDataSet::recordChanged, this,
-            [this] { Q_EMIT currentRowChanged(m_dataSet->currentIndex()); });
+        [this] { Q_EMIT currentRowChanged(m_dataSet->currentIndex()); });
     connect(dataSet, &QObject::destroyed, this, &TDataSource::reset);
 }
 
@@ -66,5 +66,5 @@ void TDataSource::refreshCurrentRow()
 {
     const int row = m_dataSet ? m_dataSet->currentIndex() : -1;
     if (row >= 0)
-        Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DisplayRole});
+        Q_EMIT dataChanged(index(row, 0), index(row, 0), { Qt::DisplayRole });
 }

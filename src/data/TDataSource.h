@@ -8,8 +8,7 @@
 // The views' link to a record set: one column, one row per line, showing the
 // field Line decoded from the file's code page. While a line is being edited,
 // its row shows the value being typed.
-class TDataSource : public QAbstractTableModel
-{
+class TDataSource : public QAbstractTableModel {
     Q_OBJECT
 
 public:

@@ -225,7 +225,7 @@ void TTextDataSet::gotoBookmark(qint32 bookmark)
     requireActive();
     finishPendingChange();
     const auto found = std::find_if(m_lines.cbegin(), m_lines.cend(),
-                                    [bookmark](const Line &line) { return line.id == bookmark; });
+        [bookmark](const Line &line) { return line.id == bookmark; });
     if (found == m_lines.cend())
         throw DataSetError("Bookmark not found");
     setCursor(int(found - m_lines.cbegin()));
@@ -291,7 +291,7 @@ void TTextDataSet::post()
         m_lines[size_t(requireCurrentIndex())].text = m_pendingValue;
     } else {
         const int index = m_appending ? recordCount() : std::min(m_insertIndex, recordCount());
-        m_lines.insert(m_lines.begin() + index, Line{m_pendingValue, ++m_lastId});
+        m_lines.insert(m_lines.begin() + index, Line { m_pendingValue, ++m_lastId });
         m_cursor = index;
     }
     m_modified = true;
@@ -445,9 +445,8 @@ qint32 TTextDataSet::currentId() const
 
 void TTextDataSet::readFile()
 {
-    const auto cannotOpen = [this] {
-        return DataSetError("Cannot open file " + m_fileName.toStdString());
-    };
+    const auto cannotOpen
+        = [this] { return DataSetError("Cannot open file " + m_fileName.toStdString()); };
     // Only a regular file: a pipe or a device could block or never end.
     if (!QFileInfo(m_fileName).isFile())
         throw cannotOpen();
@@ -479,16 +478,15 @@ std::vector<TTextDataSet::Line> TTextDataSet::splitLines(const QByteArray &bytes
         if (id == std::numeric_limits<qint32>::max())
             throw std::bad_alloc(); // more lines than identities: too big a file
         const QByteArrayView text = splitter.next();
-        lines.push_back(Line{QByteArray::fromRawData(text.data(), text.size()), ++id});
+        lines.push_back(Line { QByteArray::fromRawData(text.data(), text.size()), ++id });
     }
     return lines;
 }
 
 void TTextDataSet::writeFile() const
 {
-    const auto cannotCreate = [this] {
-        return DataSetError("Cannot create file " + m_fileName.toStdString());
-    };
+    const auto cannotCreate
+        = [this] { return DataSetError("Cannot create file " + m_fileName.toStdString()); };
     // Written beside the old file and renamed over it, so a failure leaves
     // the old contents untouched.
     QSaveFile file(m_fileName);

@@ -10,8 +10,7 @@
 
 // A failure of a record-set operation; what() is the text shown to the user,
 // e.g. "Cannot open file Daty.txt".
-class DataSetError : public std::runtime_error
-{
+class DataSetError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -21,8 +20,7 @@ public:
 // the whole file; closing writes it back, and only when something was changed.
 // Lines are kept as the exact bytes of the file (an 8-bit code page, no
 // conversion); decoding for display is the views' business.
-class TTextDataSet : public QObject
-{
+class TTextDataSet : public QObject {
     Q_OBJECT
 
 public:
@@ -39,7 +37,7 @@ public:
 
     bool active() const;
     void setActive(bool active); // true opens, false closes
-    void open();                 // throws DataSetError "Cannot open file %s"
+    void open(); // throws DataSetError "Cannot open file %s"
     // Posts a pending change whose field was written, drops any other, then writes the file
     // if anything changed. Throws DataSetError "Cannot create file %s"; the set then stays
     // open with all its lines, so the close can be retried.
@@ -63,7 +61,7 @@ public:
     void setRecNo(int recNo); // values outside 1..recordCount() are ignored
     int currentIndex() const; // 0-based index of the current line, -1 when none
 
-    qint32 bookmark() const;            // identity of the current line
+    qint32 bookmark() const; // identity of the current line
     void gotoBookmark(qint32 bookmark); // throws "Bookmark not found"
 
     // The field Line of the current record: the first FieldSize bytes of the
@@ -89,8 +87,8 @@ public:
 Q_SIGNALS:
     void activeChanged(bool active);
     void dataSetChanged(); // lines or their order changed: open, post, delete
-    void recordChanged();  // the current line moved
-    void fieldChanged();   // the current record's field was written
+    void recordChanged(); // the current line moved
+    void fieldChanged(); // the current record's field was written
     void stateChanged(TTextDataSet::State state);
 
 private:
@@ -131,4 +129,3 @@ private:
     bool m_appending = false;
     int m_insertIndex = 0;
 };
-

@@ -5,8 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestCp1250 : public QObject
-{
+class TestCp1250 : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -28,8 +27,8 @@ void TestCp1250::polishCharacters_data()
     QTest::newRow("capital letters")
         << u"ĄĆĘŁŃÓŚŹŻ"_s << QByteArray("\xa5\xc6\xca\xa3\xd1\xd3\x8c\x8f\xaf");
     QTest::newRow("quotes and euro") << u"„tak” 5 €"_s << QByteArray("\x84tak\x94 5 \x80");
-    QTest::newRow("ascii with controls") << u"\t07-03-15 15/36,6\x7f"_s
-                                         << QByteArray("\t07-03-15 15/36,6\x7f");
+    QTest::newRow("ascii with controls")
+        << u"\t07-03-15 15/36,6\x7f"_s << QByteArray("\t07-03-15 15/36,6\x7f");
     QTest::newRow("empty") << QString() << QByteArray();
 }
 

@@ -7,8 +7,8 @@
 namespace {
 
 // Lines given as an index into the source lines, or -1 for the next foreign line.
-QByteArray writeThrough(const QByteArray &source, const QList<int> &picks,
-                        const QList<QByteArray> &foreign)
+QByteArray writeThrough(
+    const QByteArray &source, const QList<int> &picks, const QList<QByteArray> &foreign)
 {
     QList<QByteArrayView> sourceLines;
     for (LineSplitter splitter(source); !splitter.atEnd();)
@@ -20,8 +20,8 @@ QByteArray writeThrough(const QByteArray &source, const QList<int> &picks,
     CrLfWriter writer(device, source);
     qsizetype nextForeign = 0;
     for (const int pick : picks) {
-        const QByteArrayView line = pick < 0 ? QByteArrayView(foreign.at(nextForeign++))
-                                             : sourceLines.at(pick);
+        const QByteArrayView line
+            = pick < 0 ? QByteArrayView(foreign.at(nextForeign++)) : sourceLines.at(pick);
         if (!writer.write(line))
             return "<write failed>";
     }
@@ -30,8 +30,7 @@ QByteArray writeThrough(const QByteArray &source, const QList<int> &picks,
 
 } // namespace
 
-class TestCrLfWriter : public QObject
-{
+class TestCrLfWriter : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -51,21 +50,21 @@ void TestCrLfWriter::writesEveryLineWithCrLf_data()
     using P = QList<int>;
     using F = QList<QByteArray>;
     const QByteArray abc("a\r\nb\r\nc\r\n");
-    QTest::newRow("whole source") << abc << P{0, 1, 2} << F{} << abc;
-    QTest::newRow("reordered") << abc << P{2, 0, 1} << F{} << QByteArray("c\r\na\r\nb\r\n");
-    QTest::newRow("gap") << abc << P{0, 2} << F{} << QByteArray("a\r\nc\r\n");
-    QTest::newRow("repeated") << abc << P{1, 1} << F{} << QByteArray("b\r\nb\r\n");
+    QTest::newRow("whole source") << abc << P { 0, 1, 2 } << F {} << abc;
+    QTest::newRow("reordered") << abc << P { 2, 0, 1 } << F {} << QByteArray("c\r\na\r\nb\r\n");
+    QTest::newRow("gap") << abc << P { 0, 2 } << F {} << QByteArray("a\r\nc\r\n");
+    QTest::newRow("repeated") << abc << P { 1, 1 } << F {} << QByteArray("b\r\nb\r\n");
     QTest::newRow("foreign between")
-        << abc << P{0, -1, 1, 2, -1} << F{"x", ""} << QByteArray("a\r\nx\r\nb\r\nc\r\n\r\n");
-    QTest::newRow("other breaks in source")
-        << QByteArray("a\nb\rc\r\nd") << P{0, 1, 2, 3} << F{} << QByteArray("a\r\nb\r\nc\r\nd\r\n");
-    QTest::newRow("CR at the very end") << QByteArray("a\r\nb\r") << P{0, 1} << F{}
-                                        << QByteArray("a\r\nb\r\n");
+        << abc << P { 0, -1, 1, 2, -1 } << F { "x", "" } << QByteArray("a\r\nx\r\nb\r\nc\r\n\r\n");
+    QTest::newRow("other breaks in source") << QByteArray("a\nb\rc\r\nd") << P { 0, 1, 2, 3 }
+                                            << F {} << QByteArray("a\r\nb\r\nc\r\nd\r\n");
+    QTest::newRow("CR at the very end")
+        << QByteArray("a\r\nb\r") << P { 0, 1 } << F {} << QByteArray("a\r\nb\r\n");
     QTest::newRow("empty lines in source")
-        << QByteArray("\r\n\r\na\r\n") << P{0, 1, 2} << F{} << QByteArray("\r\n\r\na\r\n");
-    QTest::newRow("foreign text equal to source") << abc << P{0, -1} << F{"b"}
-                                                  << QByteArray("a\r\nb\r\n");
-    QTest::newRow("nothing") << abc << P{} << F{} << QByteArray();
+        << QByteArray("\r\n\r\na\r\n") << P { 0, 1, 2 } << F {} << QByteArray("\r\n\r\na\r\n");
+    QTest::newRow("foreign text equal to source")
+        << abc << P { 0, -1 } << F { "b" } << QByteArray("a\r\nb\r\n");
+    QTest::newRow("nothing") << abc << P {} << F {} << QByteArray();
 }
 
 void TestCrLfWriter::writesEveryLineWithCrLf()
@@ -80,7 +79,7 @@ void TestCrLfWriter::writesEveryLineWithCrLf()
 void TestCrLfWriter::manyGatheredLines()
 {
     const QByteArray source("head\r\ntail\r\n");
-    QList<int> picks{0};
+    QList<int> picks { 0 };
     QList<QByteArray> foreign;
     QByteArray expected("head\r\n");
     for (int i = 0; i < 200000; ++i) { // several times the gathering buffer

@@ -11,8 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestDataSource : public QObject
-{
+class TestDataSource : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -88,7 +87,10 @@ void TestDataSource::rowsFollowTheSet()
 void TestDataSource::showsDecodedField()
 {
     const QByteArray longLine = QByteArray(239, 'x') + "\xb3\xf3\xbf";
-    openWith("Zaj\xea\xe6 \x84" "cze\x9c\xe6" "\x94\r\n\r\n" + longLine + "\r\n");
+    openWith("Zaj\xea\xe6 \x84"
+             "cze\x9c\xe6"
+             "\x94\r\n\r\n"
+        + longLine + "\r\n");
     QCOMPARE(shown(0), u"Zajęć „cześć”"_s);
     QVERIFY(m_source->data(m_source->index(1, 0)).toString().isEmpty());
     QCOMPARE(shown(2), QString(239, u'x') + u'ł');
@@ -138,7 +140,7 @@ void TestDataSource::relaysCurrentRow()
     QList<int> seen;
     for (const QList<QVariant> &arguments : rows)
         seen << arguments.at(0).toInt();
-    QCOMPARE(seen, (QList<int>{0, 2, 1, 1, 0, -1}));
+    QCOMPARE(seen, (QList<int> { 0, 2, 1, 1, 0, -1 }));
 }
 
 void TestDataSource::survivesTheSet()

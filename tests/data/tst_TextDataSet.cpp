@@ -97,13 +97,12 @@ void expectError(const std::function<void()> &action, const char *message)
 }
 
 // Records the set's signals in order, as short names.
-class SignalLog : public QObject
-{
+class SignalLog : public QObject {
 public:
     explicit SignalLog(TTextDataSet &dataSet)
     {
         connect(&dataSet, &TTextDataSet::activeChanged, this,
-                [this](bool active) { events << (active ? "opened" : "closed"); });
+            [this](bool active) { events << (active ? "opened" : "closed"); });
         connect(&dataSet, &TTextDataSet::dataSetChanged, this, [this] { events << "lines"; });
         connect(&dataSet, &TTextDataSet::recordChanged, this, [this] { events << "record"; });
         connect(&dataSet, &TTextDataSet::fieldChanged, this, [this] { events << "field"; });
@@ -119,8 +118,7 @@ private:
 
 } // namespace
 
-class TestTextDataSet : public QObject
-{
+class TestTextDataSet : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -208,20 +206,20 @@ void TestTextDataSet::readsLines_data()
     QTest::addColumn<QList<QByteArray>>("lines");
 
     using L = QList<QByteArray>;
-    QTest::newRow("empty file") << QByteArray() << L{};
-    QTest::newRow("last line without break") << QByteArray("a\r\nb") << L{"a", "b"};
-    QTest::newRow("final break adds no line") << QByteArray("a\r\nb\r\n") << L{"a", "b"};
-    QTest::newRow("LF") << QByteArray("a\nb\n") << L{"a", "b"};
-    QTest::newRow("CR") << QByteArray("a\rb\r") << L{"a", "b"};
-    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << L{"a", "b", "c", "d"};
-    QTest::newRow("CR CR") << QByteArray("a\r\rb") << L{"a", "", "b"};
-    QTest::newRow("LF CR") << QByteArray("a\n\rb") << L{"a", "", "b"};
-    QTest::newRow("CR CR LF") << QByteArray("a\r\r\n") << L{"a", ""};
-    QTest::newRow("blank lines inside") << QByteArray("a\r\n\r\n\nb") << L{"a", "", "", "b"};
-    QTest::newRow("breaks only") << QByteArray("\r\n\r\n") << L{"", ""};
-    QTest::newRow("NUL ends the text") << QByteArray("ab\0cd\r\nef", 9) << L{"ab"};
-    QTest::newRow("NUL after a break") << QByteArray("ab\r\0\ncd", 7) << L{"ab"};
-    QTest::newRow("NUL first") << QByteArray("\0ab", 3) << L{};
+    QTest::newRow("empty file") << QByteArray() << L {};
+    QTest::newRow("last line without break") << QByteArray("a\r\nb") << L { "a", "b" };
+    QTest::newRow("final break adds no line") << QByteArray("a\r\nb\r\n") << L { "a", "b" };
+    QTest::newRow("LF") << QByteArray("a\nb\n") << L { "a", "b" };
+    QTest::newRow("CR") << QByteArray("a\rb\r") << L { "a", "b" };
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << L { "a", "b", "c", "d" };
+    QTest::newRow("CR CR") << QByteArray("a\r\rb") << L { "a", "", "b" };
+    QTest::newRow("LF CR") << QByteArray("a\n\rb") << L { "a", "", "b" };
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\n") << L { "a", "" };
+    QTest::newRow("blank lines inside") << QByteArray("a\r\n\r\n\nb") << L { "a", "", "", "b" };
+    QTest::newRow("breaks only") << QByteArray("\r\n\r\n") << L { "", "" };
+    QTest::newRow("NUL ends the text") << QByteArray("ab\0cd\r\nef", 9) << L { "ab" };
+    QTest::newRow("NUL after a break") << QByteArray("ab\r\0\ncd", 7) << L { "ab" };
+    QTest::newRow("NUL first") << QByteArray("\0ab", 3) << L {};
 }
 
 void TestTextDataSet::readsLines()
@@ -412,9 +410,8 @@ void TestTextDataSet::bytesRoundTripUnchanged()
         if (value != '\r' && value != '\n')
             everyByte.append(char(value));
     }
-    const QList<QByteArray> lines{everyByte.first(200), everyByte.sliced(200),
-                                  "\xb9\xe6\xea\xb3\xf1\xf3\x9c\x9f\xbf \x81\x83\x88\x90\x98",
-                                  "\x7f\x1b[0m\t\f\v"};
+    const QList<QByteArray> lines { everyByte.first(200), everyByte.sliced(200),
+        "\xb9\xe6\xea\xb3\xf1\xf3\x9c\x9f\xbf \x81\x83\x88\x90\x98", "\x7f\x1b[0m\t\f\v" };
     TTextDataSet &dataSet = openWith(joinedWithCrLf(lines));
     QCOMPARE(texts(dataSet), lines);
     QCOMPARE(dataSet.line(), lines.first());
@@ -436,10 +433,10 @@ void TestTextDataSet::insertGoesBeforeCurrentLine_data()
     QTest::addColumn<QList<QByteArray>>("lines");
 
     using L = QList<QByteArray>;
-    QTest::newRow("at the top") << 1 << false << L{"new", "a", "b", "c"};
-    QTest::newRow("in the middle") << 2 << false << L{"a", "new", "b", "c"};
-    QTest::newRow("before the last") << 3 << false << L{"a", "b", "new", "c"};
-    QTest::newRow("append from the top") << 1 << true << L{"a", "b", "c", "new"};
+    QTest::newRow("at the top") << 1 << false << L { "new", "a", "b", "c" };
+    QTest::newRow("in the middle") << 2 << false << L { "a", "new", "b", "c" };
+    QTest::newRow("before the last") << 3 << false << L { "a", "b", "new", "c" };
+    QTest::newRow("append from the top") << 1 << true << L { "a", "b", "c", "new" };
 }
 
 void TestTextDataSet::insertGoesBeforeCurrentLine()
@@ -485,7 +482,7 @@ void TestTextDataSet::insertOrEditIntoEmptySetMakesOnlyLine()
     QCOMPARE(dataSet.state(), State::Insert);
     dataSet.setLine("only");
     dataSet.post();
-    QCOMPARE(texts(dataSet), QList<QByteArray>{"only"});
+    QCOMPARE(texts(dataSet), QList<QByteArray> { "only" });
     QCOMPARE(dataSet.recNo(), 1);
     QCOMPARE(dataSet.bookmark(), 1);
     dataSet.close();
@@ -495,7 +492,7 @@ void TestTextDataSet::insertOrEditIntoEmptySetMakesOnlyLine()
 void TestTextDataSet::identitiesAreNeverReused()
 {
     TTextDataSet &dataSet = openWith("same\r\nsame\r\nsame\r\n");
-    QCOMPARE(bookmarks(dataSet), (QList<qint32>{1, 2, 3}));
+    QCOMPARE(bookmarks(dataSet), (QList<qint32> { 1, 2, 3 }));
     dataSet.gotoBookmark(2);
     QCOMPARE(dataSet.recNo(), 2);
 
@@ -508,7 +505,7 @@ void TestTextDataSet::identitiesAreNeverReused()
     dataSet.insert();
     dataSet.setLine("same");
     dataSet.post();
-    QCOMPARE(bookmarks(dataSet), (QList<qint32>{5, 1, 2, 4}));
+    QCOMPARE(bookmarks(dataSet), (QList<qint32> { 5, 1, 2, 4 }));
     expectError([&] { dataSet.gotoBookmark(3); }, "Bookmark not found");
 }
 
@@ -520,10 +517,10 @@ void TestTextDataSet::deleteKeepsNeighbourCurrent_data()
     QTest::addColumn<int>("currentIndex");
 
     using L = QList<QByteArray>;
-    QTest::newRow("first") << QByteArray("a\nb\nc") << 1 << L{"b", "c"} << 0;
-    QTest::newRow("middle: the following") << QByteArray("a\nb\nc") << 2 << L{"a", "c"} << 1;
-    QTest::newRow("last: the new last") << QByteArray("a\nb\nc") << 3 << L{"a", "b"} << 1;
-    QTest::newRow("only line: none") << QByteArray("a") << 1 << L{} << -1;
+    QTest::newRow("first") << QByteArray("a\nb\nc") << 1 << L { "b", "c" } << 0;
+    QTest::newRow("middle: the following") << QByteArray("a\nb\nc") << 2 << L { "a", "c" } << 1;
+    QTest::newRow("last: the new last") << QByteArray("a\nb\nc") << 3 << L { "a", "b" } << 1;
+    QTest::newRow("only line: none") << QByteArray("a") << 1 << L {} << -1;
 }
 
 void TestTextDataSet::deleteKeepsNeighbourCurrent()
@@ -548,8 +545,8 @@ void TestTextDataSet::deleteOnEmptySetThrows()
 {
     TTextDataSet &dataSet = openWith({});
     QSignalSpy linesChanged(&dataSet, &TTextDataSet::dataSetChanged);
-    expectError([&] { dataSet.deleteRecord(); },
-                "Cannot perform this operation on an empty dataset");
+    expectError(
+        [&] { dataSet.deleteRecord(); }, "Cannot perform this operation on an empty dataset");
     QVERIFY(!dataSet.modified());
     QCOMPARE(dataSet.recordCount(), 0);
     QCOMPARE(linesChanged.count(), 0);
@@ -562,7 +559,7 @@ void TestTextDataSet::deleteWhileInsertingDeletesNothing()
     dataSet.setLine("new");
     dataSet.deleteRecord();
     QCOMPARE(dataSet.state(), State::Browse);
-    QCOMPARE(texts(dataSet), (QList<QByteArray>{"a", "b"}));
+    QCOMPARE(texts(dataSet), (QList<QByteArray> { "a", "b" }));
     QVERIFY(!dataSet.modified());
     QCOMPARE(dataSet.line(), QByteArray("a"));
 }
@@ -574,7 +571,7 @@ void TestTextDataSet::deleteWhileEditingDropsTheEdit()
     dataSet.setLine("changed");
     dataSet.deleteRecord();
     QCOMPARE(dataSet.state(), State::Browse);
-    QCOMPARE(texts(dataSet), QList<QByteArray>{"b"});
+    QCOMPARE(texts(dataSet), QList<QByteArray> { "b" });
     QCOMPARE(dataSet.line(), QByteArray("b"));
 }
 
@@ -652,12 +649,12 @@ void TestTextDataSet::navigationWhileEditingPostsOnlyWrittenField_data()
     QTest::addColumn<bool>("inserting");
     QTest::addColumn<bool>("written");
 
-    for (const char *navigation : {"next", "prior", "first", "last", "moveBy", "setRecNo",
-                                   "gotoBookmark", "insert", "append", "close"}) {
-        for (bool inserting : {false, true}) {
-            for (bool written : {false, true}) {
+    for (const char *navigation : { "next", "prior", "first", "last", "moveBy", "setRecNo",
+             "gotoBookmark", "insert", "append", "close" }) {
+        for (bool inserting : { false, true }) {
+            for (bool written : { false, true }) {
                 QTest::addRow("%s %s %s", navigation, inserting ? "inserting" : "editing",
-                              written ? "written" : "untouched")
+                    written ? "written" : "untouched")
                     << navigation << inserting << written;
             }
         }
@@ -675,21 +672,21 @@ void TestTextDataSet::navigationWhileEditingPostsOnlyWrittenField()
     if (written)
         dataSet.setLine("x");
 
-    const QHash<QString, std::function<void()>> navigations{
-        {"next", [&] { dataSet.next(); }},
-        {"prior", [&] { dataSet.prior(); }},
-        {"first", [&] { dataSet.first(); }},
-        {"last", [&] { dataSet.last(); }},
-        {"moveBy", [&] { dataSet.moveBy(-1); }},
-        {"setRecNo", [&] { dataSet.setRecNo(3); }},
-        {"gotoBookmark", [&] { dataSet.gotoBookmark(1); }},
-        {"insert", [&] { dataSet.insert(); }},
-        {"append", [&] { dataSet.append(); }},
-        {"close", [&] { dataSet.close(); }},
+    const QHash<QString, std::function<void()>> navigations {
+        { "next", [&] { dataSet.next(); } },
+        { "prior", [&] { dataSet.prior(); } },
+        { "first", [&] { dataSet.first(); } },
+        { "last", [&] { dataSet.last(); } },
+        { "moveBy", [&] { dataSet.moveBy(-1); } },
+        { "setRecNo", [&] { dataSet.setRecNo(3); } },
+        { "gotoBookmark", [&] { dataSet.gotoBookmark(1); } },
+        { "insert", [&] { dataSet.insert(); } },
+        { "append", [&] { dataSet.append(); } },
+        { "close", [&] { dataSet.close(); } },
     };
     navigations.value(navigation)();
 
-    QList<QByteArray> expected{"a", "b", "c"};
+    QList<QByteArray> expected { "a", "b", "c" };
     if (written && inserting)
         expected.insert(1, "x");
     else if (written)
@@ -715,7 +712,7 @@ void TestTextDataSet::cancelDropsPendingChange()
     dataSet.append();
     dataSet.setLine("y");
     dataSet.cancel();
-    QCOMPARE(texts(dataSet), (QList<QByteArray>{"a", "b"}));
+    QCOMPARE(texts(dataSet), (QList<QByteArray> { "a", "b" }));
     QCOMPARE(dataSet.state(), State::Browse);
     QVERIFY(!dataSet.modified());
 }
@@ -733,7 +730,7 @@ void TestTextDataSet::writingFieldWhileBrowsingThrows()
     dataSet.post();
     expectError([&] { dataSet.setLine("x"); }, "Dataset not in edit or insert mode");
     QCOMPARE(fieldChanged.count(), 0);
-    QCOMPARE(texts(dataSet), QList<QByteArray>{"a"});
+    QCOMPARE(texts(dataSet), QList<QByteArray> { "a" });
 }
 
 void TestTextDataSet::signalsInOrder()
@@ -744,24 +741,24 @@ void TestTextDataSet::signalsInOrder()
     SignalLog log(dataSet);
 
     dataSet.open();
-    QCOMPARE(log.takeEvents(), (QStringList{"Browse", "opened", "record", "lines"}));
+    QCOMPARE(log.takeEvents(), (QStringList { "Browse", "opened", "record", "lines" }));
     dataSet.next();
-    QCOMPARE(log.takeEvents(), QStringList{"record"});
+    QCOMPARE(log.takeEvents(), QStringList { "record" });
     dataSet.next(); // at the end already
     dataSet.last();
-    QCOMPARE(log.takeEvents(), QStringList{});
+    QCOMPARE(log.takeEvents(), QStringList {});
     dataSet.edit();
     dataSet.setLine("B");
     dataSet.post();
-    QCOMPARE(log.takeEvents(), (QStringList{"Edit", "field", "Browse", "lines"}));
+    QCOMPARE(log.takeEvents(), (QStringList { "Edit", "field", "Browse", "lines" }));
     dataSet.insert();
     dataSet.setLine("new");
     dataSet.post();
-    QCOMPARE(log.takeEvents(), (QStringList{"Insert", "field", "Browse", "lines", "record"}));
+    QCOMPARE(log.takeEvents(), (QStringList { "Insert", "field", "Browse", "lines", "record" }));
     dataSet.deleteRecord();
-    QCOMPARE(log.takeEvents(), (QStringList{"lines", "record"}));
+    QCOMPARE(log.takeEvents(), (QStringList { "lines", "record" }));
     dataSet.close();
-    QCOMPARE(log.takeEvents(), (QStringList{"Inactive", "closed"}));
+    QCOMPARE(log.takeEvents(), (QStringList { "Inactive", "closed" }));
 }
 
 void TestTextDataSet::openFailures_data()
@@ -813,9 +810,9 @@ void TestTextDataSet::failedCloseKeepsSetOpenForRetry()
     expectError([&] { dataSet.close(); }, "Cannot create file data/Daty.txt");
     QVERIFY(dataSet.active());
     QVERIFY(dataSet.modified());
-    QCOMPARE(texts(dataSet), (QList<QByteArray>{"a", "b", "c"}));
+    QCOMPARE(texts(dataSet), (QList<QByteArray> { "a", "b", "c" }));
     QCOMPARE(readBytes("moved/Daty.txt"), bytes);
-    QCOMPARE(QDir("moved").entryList(QDir::Files | QDir::Hidden), QStringList{"Daty.txt"});
+    QCOMPARE(QDir("moved").entryList(QDir::Files | QDir::Hidden), QStringList { "Daty.txt" });
 
     QVERIFY(QFile::remove("data"));
     QVERIFY(QDir().rename("moved", "data"));
@@ -882,7 +879,7 @@ void TestTextDataSet::reopenStartsFreshSet()
 
     dataSet.open();
     QVERIFY(!dataSet.modified());
-    QCOMPARE(bookmarks(dataSet), (QList<qint32>{1, 2}));
+    QCOMPARE(bookmarks(dataSet), (QList<qint32> { 1, 2 }));
     dataSet.append();
     dataSet.setLine("d");
     dataSet.post();
@@ -920,7 +917,7 @@ void TestTextDataSet::randomBytesOpenAndWriteBack_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<QByteArray>("alphabet"); // empty: any byte
 
-    for (int size : {1, 2, 3, 7, 64, 1000, 100000}) {
+    for (int size : { 1, 2, 3, 7, 64, 1000, 100000 }) {
         QTest::addRow("any byte, %d", size) << size << QByteArray();
         QTest::addRow("breaks and NUL, %d", size) << size << QByteArray("\r\n\r\nab\0", 7);
         QTest::addRow("breaks only, %d", size) << size << QByteArray("\r\n\r\r\n\nx");
