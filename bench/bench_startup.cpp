@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -100,7 +101,7 @@ int main(int argc, char *argv[])
     daty.write("07-03-15 15/36,6 16/36,7 17/37,0\r\n07-02-14 14/36,6 15/36,6\r\nMiravela 2.0\r\n");
     daty.close();
 
-    const QString self = QString::fromLocal8Bit(argv[0]);
+    const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     std::vector<Sample> programRuns, emptyRuns;
     for (int i = 0; i < runs; ++i) {
         programRuns.push_back(runChild(self, QStringLiteral("--program"), folder.path()));
