@@ -20,7 +20,9 @@ constexpr int textPixels = 13;
 StatusBar *makeInfoWindow(
     QWidget *window, const QString &objectName, const QString &caption, QSize clientSize)
 {
-    setWindowStyle(window, objectName, caption);
+    window->setObjectName(objectName);
+    window->setWindowTitle(caption);
+    // A dialog's border: a close button and no minimise or maximise.
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(clientSize);

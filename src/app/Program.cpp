@@ -32,6 +32,19 @@ Program::Program()
     m_forms.Form3 = create(new TForm3());
     m_forms.FormLD = create(new TFormLD());
     m_forms.Form5 = create(new TForm5());
+
+    // When the desktop session ends, the changes go to disk at once, in case
+    // the session ends the program without a normal close.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, m_forms.Form1,
+        [form = m_forms.Form1] { form->writeChanges(); });
+}
+
+QList<QWidget *> Program::windowsInCreationOrder() const
+{
+    QList<QWidget *> windows;
+    for (const auto &window : m_windows)
+        windows << window.get();
+    return windows;
 }
 
 Program::~Program()
@@ -42,8 +55,6 @@ Program::~Program()
 
 void Program::start()
 {
-    m_forms.Form1->setFixedSize(m_forms.Form1->sizeHint());
-    centreOnScreen(m_forms.Form1);
     m_forms.Form1->show();
 }
 
@@ -57,15 +68,16 @@ int runProgram()
     QApplication::setQuitOnLastWindowClosed(false);
     quitOnTerminationSignals();
 
+    std::unique_ptr<Program> program;
     try {
-        Program program;
-        program.start();
-        const int status = QApplication::exec();
-        return program.finish() ? status : 1;
-    } catch (const DataSetError &failure) {
+        program = std::make_unique<Program>();
+    } catch (const std::exception &failure) {
         Dialogs::instance().error(nullptr, QString::fromUtf8(failure.what()));
         return 1;
     }
+    program->start();
+    const int status = QApplication::exec();
+    return program->finish() ? status : 1;
 }
 
 int runMiravela(int argc, char *argv[])

@@ -2,6 +2,8 @@
 
 #include "app/Forms.h"
 
+#include <QList>
+
 #include <memory>
 #include <vector>
 
@@ -18,6 +20,7 @@ public:
     Program &operator=(const Program &) = delete;
 
     const Forms &forms() const { return m_forms; }
+    QList<QWidget *> windowsInCreationOrder() const;
 
     // What the event loop does first: show the main window (and with it the splash).
     void start();

@@ -5,6 +5,7 @@
 #include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
 #include "ui/Clock.h"
+#include "ui/Controls.h"
 #include "ui/DataViews.h"
 #include "ui/DateTexts.h"
 #include "ui/Dialogs.h"
@@ -31,7 +32,6 @@ constexpr int clientWidth = 458;
 constexpr int clientHeight = 357;
 constexpr int statusBarHeight = 24;
 constexpr int datePanelWidth = 70;
-const QColor lightGreen(192, 220, 192);
 
 QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, QRect place)
 {
@@ -43,20 +43,8 @@ QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, 
 
 QPushButton *button(QGroupBox *box, const QString &name, const QString &caption, QPoint place)
 {
-    auto *pushButton = new QPushButton(caption, box);
-    pushButton->setObjectName(name);
     // Positions are given in the client area; the button lies in its group.
-    pushButton->setGeometry(QRect(place - box->pos(), QSize(75, 25)));
-    return pushButton;
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint place)
-{
-    auto *textLabel = new QLabel(text, parent);
-    textLabel->setObjectName(name);
-    textLabel->move(place);
-    textLabel->adjustSize();
-    return textLabel;
+    return makeButton(box, name, caption, QRect(place - box->pos(), QSize(75, 25)));
 }
 
 QAction *menuItem(QWidget *owner, const QString &name, const QString &caption)
@@ -106,14 +94,9 @@ TForm1::TForm1(const Forms &forms)
     setHints();
     connectHandlers();
     Calendar1->setDate(Clock::today());
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    setFixedSize(sizeHint()); // the client area below the menu bar, and no more
     FormCreate();
-}
-
-TForm1::~TForm1()
-{
-    // Normally closeDataSet() has written the file already; the record set's
-    // destructor covers any other way out.
 }
 
 void TForm1::createMenu()
@@ -169,9 +152,9 @@ void TForm1::createMenu()
 void TForm1::createCycleInputs()
 {
     GroupBox5 = groupBox(ClientArea, QStringLiteral("GroupBox5"), QString(), { 16, 8, 217, 41 });
-    Label1 = label(
+    Label1 = makeLabel(
         GroupBox5, QStringLiteral("Label1"), QStringLiteral("Cykl miesiączkowy"), { 16, 16 });
-    Label2 = label(GroupBox5, QStringLiteral("Label2"), QStringLiteral("dniowy"), { 168, 16 });
+    Label2 = makeLabel(GroupBox5, QStringLiteral("Label2"), QStringLiteral("dniowy"), { 168, 16 });
     ComboBox1 = new QComboBox(GroupBox5);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
@@ -179,21 +162,19 @@ void TForm1::createCycleInputs()
     ComboBox1->setGeometry(136 - 16, 21 - 8, 41, 21);
     for (int length = 21; length <= 33; ++length)
         ComboBox1->addItem(QString::number(length));
-    ComboBox1->setCurrentText(QStringLiteral("28"));
-    QPalette colours = ComboBox1->palette();
-    colours.setColor(QPalette::Base, lightGreen);
-    ComboBox1->setPalette(colours);
-    ComboBox1->lineEdit()->setPalette(colours);
+    ComboBox1->setCurrentIndex(ComboBox1->findText(QStringLiteral("28")));
+    setColour(ComboBox1, QPalette::Base, Colours::lightGreen);
+    setColour(ComboBox1->lineEdit(), QPalette::Base, Colours::lightGreen);
 
     GroupBox6 = groupBox(ClientArea, QStringLiteral("GroupBox6"), QStringLiteral("Początek okresu"),
         { 16, 56, 217, 169 });
     SpeedButton1
         = new MonthButton(MonthButton::Previous, QStringLiteral("SpeedButton1"), GroupBox6);
     SpeedButton1->move(16, 16);
-    Label4 = label(GroupBox6, QStringLiteral("Label4"), QString(), { 57, 16 });
+    Label4 = makeLabel(GroupBox6, QStringLiteral("Label4"), QString(), { 57, 16 });
     SpeedButton2 = new MonthButton(MonthButton::Next, QStringLiteral("SpeedButton2"), GroupBox6);
     SpeedButton2->move(176, 16);
-    Calendar1 = new MonthCalendar(QStringLiteral("Calendar1"), lightGreen, GroupBox6);
+    Calendar1 = new MonthCalendar(QStringLiteral("Calendar1"), Colours::lightGreen, GroupBox6);
     Calendar1->setGeometry(32 - 16, 96 - 56, 185, 121);
 }
 
@@ -266,34 +247,30 @@ void TForm1::setHints()
 void TForm1::connectHandlers()
 {
     // A menu item and the button that share a handler do exactly the same.
-    const auto onClick
-        = [this](QAbstractButton *pushButton, QAction *item, void (TForm1::*handler)()) {
-              const auto run
-                  = [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); };
-              if (pushButton)
-                  connect(pushButton, &QAbstractButton::clicked, this, run);
-              if (item)
-                  connect(item, &QAction::triggered, this, run);
-          };
-    onClick(Button1, Otw1, &TForm1::Button1Click);
-    onClick(Button2, Drukuj1, &TForm1::Button2Click);
-    onClick(Button6, Notatnik1, &TForm1::Button6Click);
-    onClick(Button7, Edycja1, &TForm1::Button7Click);
-    onClick(Button8, Wykres1, &TForm1::Button8Click);
-    onClick(Button9, Liczdni1, &TForm1::Button9Click);
-    onClick(nullptr, Oprogramie1, &TForm1::Oprogramie1Click);
-    onClick(nullptr, Licencja1, &TForm1::Licencja1Click);
-    onClick(nullptr, About1, &TForm1::About1Click);
-    onClick(SpeedButton1, nullptr, &TForm1::SpeedButton1Click);
-    onClick(SpeedButton2, nullptr, &TForm1::SpeedButton2Click);
+    connectHandler(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connectHandler(Otw1, &QAction::triggered, this, &TForm1::Button1Click);
+    connectHandler(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connectHandler(Drukuj1, &QAction::triggered, this, &TForm1::Button2Click);
+    connectHandler(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connectHandler(Notatnik1, &QAction::triggered, this, &TForm1::Button6Click);
+    connectHandler(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+    connectHandler(Edycja1, &QAction::triggered, this, &TForm1::Button7Click);
+    connectHandler(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
+    connectHandler(Wykres1, &QAction::triggered, this, &TForm1::Button8Click);
+    connectHandler(Button9, &QPushButton::clicked, this, &TForm1::Button9Click);
+    connectHandler(Liczdni1, &QAction::triggered, this, &TForm1::Button9Click);
+    connectHandler(Oprogramie1, &QAction::triggered, this, &TForm1::Oprogramie1Click);
+    connectHandler(Licencja1, &QAction::triggered, this, &TForm1::Licencja1Click);
+    connectHandler(About1, &QAction::triggered, this, &TForm1::About1Click);
+    connectHandler(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connectHandler(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
 
     // The chart is computed as the print dialog appears, so that it is on screen behind it.
-    connect(PrintDialog1, &PrintDialog::aboutToShow, this,
-        [this] { guarded(this, [this] { Button1Click(); }); });
+    connectHandler(PrintDialog1, &PrintDialog::aboutToShow, this, &TForm1::Button1Click);
 
-    connect(Calendar1, &MonthCalendar::changed, this, &TForm1::Calendar1Change);
-    connect(Calendar1, &MonthCalendar::dayPicked, this, &TForm1::Calendar1Click);
-    connect(ComboBox1, &QComboBox::currentTextChanged, this, &TForm1::ComboBox1Change);
+    connectHandler(Calendar1, &MonthCalendar::changed, this, &TForm1::Calendar1Change);
+    connectHandler(Calendar1, &MonthCalendar::dayPicked, this, &TForm1::Calendar1Click);
+    connectHandler(ComboBox1, &QComboBox::currentTextChanged, this, &TForm1::ComboBox1Change);
 }
 
 void TForm1::FormCreate()
@@ -365,9 +342,23 @@ bool TForm1::closeDataSet()
         try {
             TextDataSet1->close();
             return true;
-        } catch (const DataSetError &failure) {
-            if (!Dialogs::instance().retry(this, QString::fromUtf8(failure.what())))
+        } catch (const std::exception &failure) {
+            const QString explanation = QStringLiteral(
+                "Zmiany wprowadzone od uruchomienia programu nie zostały zapisane. "
+                "Zwolnij miejsce na dysku albo sprawdź, czy w folderze z danymi można "
+                "zapisywać pliki, i spróbuj ponownie. Rezygnacja oznacza utratę tych zmian.");
+            if (!Dialogs::instance().retry(
+                    this, QString::fromUtf8(failure.what()) + QStringLiteral("\n\n") + explanation))
                 return false;
         }
+    }
+}
+
+void TForm1::writeChanges()
+{
+    try {
+        TextDataSet1->writeChanges();
+    } catch (const std::exception &) {
+        // closeDataSet() at the end tries again and asks the user.
     }
 }

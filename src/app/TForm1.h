@@ -28,11 +28,14 @@ public:
     // Opens TextDataSet1 over Daty.txt in the current directory; throws
     // DataSetError when the file cannot be read.
     explicit TForm1(const Forms &forms);
-    ~TForm1() override;
 
     // Writes Daty.txt back when it was changed. A failed write asks whether to
-    // retry; returns false when the user gave up.
+    // retry; returns false when the user gave up. (Without this call the record
+    // set's destructor still writes, silently.)
     bool closeDataSet();
+    // Writes the changes to Daty.txt now and goes on; a failure is left to the
+    // normal end, which tries again and asks.
+    void writeChanges();
 
     // Controls, named as in the window's design.
     QWidget *ClientArea;

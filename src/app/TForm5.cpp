@@ -1,5 +1,6 @@
 #include "app/TForm5.h"
 
+#include "ui/Controls.h"
 #include "ui/Windows.h"
 
 #include <QFrame>
@@ -11,9 +12,6 @@
 
 namespace {
 constexpr int splashMilliseconds = 4000;
-const QColor fuchsia(255, 0, 255);
-const QColor lightGreen(192, 220, 192);
-const QColor peach(240, 202, 166);
 } // namespace
 
 TForm5::TForm5()
@@ -47,7 +45,7 @@ TForm5::TForm5()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(splashMilliseconds);
-    connect(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
+    connectHandler(Timer1, &QTimer::timeout, this, &TForm5::Timer1Timer);
     Timer1->start();
 }
 
@@ -63,8 +61,8 @@ QPixmap TForm5::picture(QSize size)
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, 0, size.height());
-    sky.setColorAt(0, peach.lighter(110));
-    sky.setColorAt(1, lightGreen);
+    sky.setColorAt(0, Colours::peach.lighter(110));
+    sky.setColorAt(1, Colours::lightGreen);
     painter.fillRect(pixmap.rect(), sky);
 
     // A ring of twenty-eight small dots: one cycle, the fertile ones in fuchsia.
@@ -74,10 +72,10 @@ QPixmap TForm5::picture(QSize size)
         const QPointF dot = centre + QPointF(std::cos(angle), std::sin(angle)) * 34;
         const bool fertile = day >= 9 && day <= 16;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(fertile ? fuchsia : QColor(255, 255, 0));
+        painter.setBrush(fertile ? Colours::fuchsia : Colours::yellow);
         painter.drawEllipse(dot, fertile ? 4.0 : 3.0, fertile ? 4.0 : 3.0);
     }
-    painter.setBrush(fuchsia.darker(140));
+    painter.setBrush(Colours::fuchsia.darker(140));
     painter.drawEllipse(centre, 9, 9);
 
     painter.setPen(QColor(90, 30, 90));

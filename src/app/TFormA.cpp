@@ -1,6 +1,7 @@
 #include "app/TFormA.h"
 
 #include "app/InfoWindow.h"
+#include "ui/Controls.h"
 #include "ui/Windows.h"
 
 #include <QFrame>
@@ -13,19 +14,7 @@
 namespace {
 
 constexpr int iconSize = 32;
-const QColor fuchsia(255, 0, 255);
 const QColor leafGreen(64, 150, 64);
-
-QLabel *label(
-    QWidget *parent, const QString &name, const QString &text, QPoint place, const QFont &font)
-{
-    auto *textLabel = new QLabel(text, parent);
-    textLabel->setObjectName(name);
-    textLabel->setFont(font);
-    textLabel->move(place);
-    textLabel->adjustSize();
-    return textLabel;
-}
 
 } // namespace
 
@@ -40,11 +29,11 @@ TFormA::TFormA()
     Bevel1->setGeometry(8, 8, 209, 49);
 
     const QFont plain = sansFont(11);
-    Label6 = label(this, QStringLiteral("Label6"), QStringLiteral("Miravela"), { 24, 8 },
+    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Miravela"), { 24, 8 },
         sansFont(23, true, true));
-    Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("wersja - 2.0"), { 112, 32 },
+    Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("wersja - 2.0"), { 112, 32 },
         sansFont(13, false, true));
-    Label8 = label(this, QStringLiteral("Label8"), QStringLiteral("Windows 95, 98, 2000, NT"),
+    Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Windows 95, 98, 2000, NT"),
         { 16, 62 }, plain);
 
     Image1 = new QLabel(this);
@@ -53,21 +42,21 @@ TFormA::TFormA()
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(icon());
 
-    Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("Miravela 2.0"), { 104, 88 },
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Miravela 2.0"), { 104, 88 },
         sansFont(19, false, true));
-    Label2 = label(this, QStringLiteral("Label2"), QStringLiteral("Wolne oprogramowanie"),
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Wolne oprogramowanie"),
         { 104, 112 }, plain);
-    Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("(GNU GPL, wersja 3+)"),
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("(GNU GPL, wersja 3+)"),
         { 104, 128 }, plain);
-    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("bez żadnej gwarancji"),
+    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("bez żadnej gwarancji"),
         { 104, 144 }, plain);
-    Label5 = label(this, QStringLiteral("Label5"),
+    Label5 = makeLabel(this, QStringLiteral("Label5"),
         QStringLiteral("Źródła i licencja: zob. plik README"), { 16, 200 }, plain);
 
     Button1 = new QPushButton(QStringLiteral("Zamknij"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(72, 168, 81, 25);
-    connect(Button1, &QPushButton::clicked, this, &TFormA::Button1Click);
+    connectHandler(Button1, &QPushButton::clicked, this, &TFormA::Button1Click);
 }
 
 void TFormA::Button1Click()
@@ -83,13 +72,13 @@ QPixmap TFormA::icon()
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(iconSize / 2.0, iconSize / 2.0);
 
-    // A green ring for the cycle, with a fuchsia flower of six petals inside.
+    // A green ring for the cycle, with a Colours::fuchsia flower of six petals inside.
     painter.setPen(QPen(leafGreen, 2.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, 14.0, 14.0);
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(fuchsia);
+    painter.setBrush(Colours::fuchsia);
     for (int petal = 0; petal < 6; ++petal) {
         const double angle = petal * M_PI / 3;
         painter.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * 6.5, 4.5, 4.5);

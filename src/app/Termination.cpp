@@ -1,6 +1,6 @@
 #include "app/Termination.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -24,7 +24,7 @@ void quitOnTerminationSignals()
 {
     if (signalPipe[0] >= 0)
         return; // already listening
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
     auto *notifier
         = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
@@ -40,9 +40,4 @@ void quitOnTerminationSignals()
     action.sa_flags = SA_RESTART;
     for (int signalNumber : { SIGTERM, SIGINT, SIGHUP })
         sigaction(signalNumber, &action, nullptr);
-
-    // Ending the desktop session ends the program the same way.
-    if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        QObject::connect(application, &QGuiApplication::commitDataRequest, application,
-            [] { QCoreApplication::quit(); });
 }

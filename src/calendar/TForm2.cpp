@@ -1,6 +1,7 @@
 #include "calendar/TForm2.h"
 
 #include "calendar/FertileDays.h"
+#include "ui/Controls.h"
 #include "ui/DateTexts.h"
 #include "ui/Windows.h"
 
@@ -10,18 +11,11 @@
 namespace {
 
 constexpr int headlinePixels = 13;
-const QColor yellow(255, 255, 0);
-const QColor fuchsia(255, 0, 255);
 
 QLabel *label(QWidget *parent, const QString &name, const QString &text, QPoint place, bool bold)
 {
-    auto *textLabel = new QLabel(text, parent);
-    textLabel->setObjectName(name);
-    if (bold)
-        textLabel->setFont(sansFont(headlinePixels, true));
-    textLabel->move(place);
-    textLabel->adjustSize();
-    return textLabel;
+    return bold ? makeLabel(parent, name, text, place, sansFont(headlinePixels, true))
+                : makeLabel(parent, name, text, place);
 }
 
 QLabel *panel(QWidget *parent, const QString &name, const QRect &place)
@@ -38,9 +32,7 @@ QLabel *panel(QWidget *parent, const QString &name, const QRect &place)
 
 void paint(QLabel *dayPanel, const QColor &colour)
 {
-    QPalette colours = dayPanel->palette();
-    colours.setColor(QPalette::Window, colour);
-    dayPanel->setPalette(colours);
+    setColour(dayPanel, QPalette::Window, colour);
 }
 
 } // namespace
@@ -59,7 +51,7 @@ TForm2::TForm2()
     for (int k = 1; k <= chartDayPanels; ++k) {
         QLabel *dayPanel
             = panel(this, QStringLiteral("Panel%1").arg(k), QRect(16, 64 + 16 * (k - 1), 137, 17));
-        paint(dayPanel, yellow);
+        paint(dayPanel, Colours::yellow);
         DayPanels.append(dayPanel);
     }
 
@@ -67,7 +59,7 @@ TForm2::TForm2()
         = label(this, QStringLiteral("Label1"), QStringLiteral("Dni płodne :"), { 16, 392 }, false);
     Panel23 = panel(this, QStringLiteral("Panel23"), QRect(80, 392, 73, 17));
     Panel23->clear();
-    paint(Panel23, fuchsia);
+    paint(Panel23, Colours::fuchsia);
     Label7
         = label(this, QStringLiteral("Label7"), QStringLiteral("Miravela 2.0"), { 72, 416 }, false);
 }
@@ -82,10 +74,10 @@ void TForm2::showChart(
     for (int k = 1; k <= chartDayPanels; ++k)
         DayPanels[k - 1]->setText(longDateText(startDate.addDays(daysAfterStart(k))));
     // Only fuchsia is painted here: every change of the inputs closes the
-    // chart first, and closing turns the panels yellow.
+    // chart first, and closing turns the panels Colours::yellow.
     if (const auto fertile = fertilePanels(cycleLengthText)) {
         for (int k = fertile->first; k <= fertile->last; ++k)
-            paint(DayPanels[k - 1], fuchsia);
+            paint(DayPanels[k - 1], Colours::fuchsia);
     }
     showOrRaise(this);
 }
@@ -93,7 +85,7 @@ void TForm2::showChart(
 void TForm2::FormClose()
 {
     for (QLabel *dayPanel : std::as_const(DayPanels))
-        paint(dayPanel, yellow);
+        paint(dayPanel, Colours::yellow);
 }
 
 void TForm2::closeEvent(QCloseEvent *event)

@@ -125,6 +125,12 @@ void TTextDataSet::close()
     Q_EMIT activeChanged(false);
 }
 
+void TTextDataSet::writeChanges() const
+{
+    if (active() && m_modified)
+        writeFile();
+}
+
 TTextDataSet::State TTextDataSet::state() const
 {
     return m_state;

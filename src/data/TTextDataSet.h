@@ -42,6 +42,9 @@ public:
     // if anything changed. Throws DataSetError "Cannot create file %s"; the set then stays
     // open with all its lines, so the close can be retried.
     void close();
+    // Writes the file now when anything was changed, and stays open as it is:
+    // a pending edit is left pending and the change flag stays set.
+    void writeChanges() const;
 
     State state() const;
     bool modified() const; // the change flag: set by every post and delete

@@ -1,6 +1,7 @@
 #include "daycount/TFormLD.h"
 
 #include "ui/Clock.h"
+#include "ui/Controls.h"
 #include "ui/DateTexts.h"
 #include "ui/Hints.h"
 #include "ui/MonthCalendar.h"
@@ -19,34 +20,18 @@ constexpr int statusBarHeight = 19;
 constexpr int datePanelWidth = 70;
 constexpr int hintPanel = 1;
 constexpr int largePixels = 16;
-const QColor peach(240, 202, 166);
-const QColor lightGreen(192, 220, 192);
 
 QLabel *label(
     QWidget *parent, const QString &name, const QString &text, QPoint place, bool large = false)
 {
-    auto *textLabel = new QLabel(text, parent);
-    textLabel->setObjectName(name);
-    if (large)
-        textLabel->setFont(sansFont(largePixels));
-    textLabel->move(place);
-    textLabel->adjustSize();
-    return textLabel;
+    return large ? makeLabel(parent, name, text, place, sansFont(largePixels))
+                 : makeLabel(parent, name, text, place);
 }
 
 void setLabelText(QLabel *textLabel, const QString &text)
 {
     textLabel->setText(text);
     textLabel->adjustSize();
-}
-
-QPushButton *button(
-    QWidget *parent, const QString &name, const QString &caption, const QRect &place)
-{
-    auto *pushButton = new QPushButton(caption, parent);
-    pushButton->setObjectName(name);
-    pushButton->setGeometry(place);
-    return pushButton;
 }
 
 // The names of one raised panel holding a date: its label, month buttons,
@@ -86,7 +71,7 @@ DateFrame dateFrame(QWidget *window, const DateFrameNames &names, QPoint place, 
     frame.calendar->setDate(Clock::today());
 
     frame.today
-        = button(frame.panel, names.today, QStringLiteral("dzisiejsza data"), { 32, 160, 97, 20 });
+        = makeButton(frame.panel, names.today, QStringLiteral("dzisiejsza data"), { 32, 160, 97, 20 });
     frame.today->setEnabled(false);
     return frame;
 }
@@ -139,7 +124,7 @@ void TFormLD::createDateFrames()
         { QStringLiteral("Panel1"), QStringLiteral("Label1"), QStringLiteral("SpeedButton2"),
             QStringLiteral("Label4"), QStringLiteral("SpeedButton3"), QStringLiteral("Calendar1"),
             QStringLiteral("Button2") },
-        { 8, 8 }, QStringLiteral("od"), peach, 104);
+        { 8, 8 }, QStringLiteral("od"), Colours::peach, 104);
     Panel1 = first.panel;
     Label1 = first.date;
     SpeedButton2 = first.back;
@@ -152,7 +137,7 @@ void TFormLD::createDateFrames()
         { QStringLiteral("Panel2"), QStringLiteral("Label2"), QStringLiteral("SpeedButton6"),
             QStringLiteral("Label5"), QStringLiteral("SpeedButton7"), QStringLiteral("Calendar2"),
             QStringLiteral("Button3") },
-        { 176, 8 }, QStringLiteral("do"), lightGreen, 105);
+        { 176, 8 }, QStringLiteral("do"), Colours::lightGreen, 105);
     Panel2 = second.panel;
     Label2 = second.date;
     SpeedButton6 = second.back;
@@ -181,20 +166,20 @@ void TFormLD::createResultLines()
     Label11 = label(this, QStringLiteral("Label11"), QStringLiteral("dni"), { 304, 216 }, true);
 
     Button1
-        = button(this, QStringLiteral("Button1"), QStringLiteral("Oblicz"), { 128, 264, 81, 25 });
+        = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Oblicz"), { 128, 264, 81, 25 });
 }
 
 void TFormLD::connectHandlers()
 {
-    connect(Calendar1, &MonthCalendar::changed, this, &TFormLD::Calendar1Change);
-    connect(Calendar2, &MonthCalendar::changed, this, &TFormLD::Calendar2Change);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TFormLD::SpeedButton2Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TFormLD::SpeedButton3Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &TFormLD::SpeedButton6Click);
-    connect(SpeedButton7, &QToolButton::clicked, this, &TFormLD::SpeedButton7Click);
-    connect(Button1, &QPushButton::clicked, this, &TFormLD::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TFormLD::Button2Click);
-    connect(Button3, &QPushButton::clicked, this, &TFormLD::Button3Click);
+    connectHandler(Calendar1, &MonthCalendar::changed, this, &TFormLD::Calendar1Change);
+    connectHandler(Calendar2, &MonthCalendar::changed, this, &TFormLD::Calendar2Change);
+    connectHandler(SpeedButton2, &QToolButton::clicked, this, &TFormLD::SpeedButton2Click);
+    connectHandler(SpeedButton3, &QToolButton::clicked, this, &TFormLD::SpeedButton3Click);
+    connectHandler(SpeedButton6, &QToolButton::clicked, this, &TFormLD::SpeedButton6Click);
+    connectHandler(SpeedButton7, &QToolButton::clicked, this, &TFormLD::SpeedButton7Click);
+    connectHandler(Button1, &QPushButton::clicked, this, &TFormLD::Button1Click);
+    connectHandler(Button2, &QPushButton::clicked, this, &TFormLD::Button2Click);
+    connectHandler(Button3, &QPushButton::clicked, this, &TFormLD::Button3Click);
 }
 
 void TFormLD::FormCreate()

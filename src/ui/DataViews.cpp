@@ -3,6 +3,8 @@
 #include "data/Cp1250.h"
 #include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
+#include "ui/Controls.h"
+#include "ui/Windows.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -35,7 +37,8 @@ protected:
         painter->setPen(palette().color(QPalette::Mid));
         painter->drawLine(rect.bottomLeft(), rect.bottomRight());
         painter->drawLine(rect.topRight(), rect.bottomRight());
-        if (logicalIndex == m_source->dataSet()->currentIndex()) {
+        const TTextDataSet *set = m_source->dataSet();
+        if (set && logicalIndex == set->currentIndex()) {
             const QPoint centre = rect.center();
             const QPolygon arrow(
                 { centre + QPoint(-2, -4), centre + QPoint(2, 0), centre + QPoint(-2, 4) });
@@ -52,14 +55,6 @@ private:
     TDataSource *m_source;
 };
 
-void setBackground(QWidget *view, const QColor &background)
-{
-    QPalette colours = view->palette();
-    colours.setColor(QPalette::Base, background);
-    view->setPalette(colours);
-}
-
-const QColor peach(240, 202, 166);
 
 } // namespace
 
@@ -78,25 +73,24 @@ DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)
     setTabKeyNavigation(false);
     setWordWrap(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setBackground(this, peach);
+    setColour(this, QPalette::Base, Colours::peach);
     setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('0')) * lineCharacters);
 
-    TTextDataSet *set = source->dataSet();
-    connect(set, &TTextDataSet::recordChanged, this, &DBGrid::followCurrentLine);
-    connect(set, &TTextDataSet::dataSetChanged, this, &DBGrid::followCurrentLine);
-    connect(set, &TTextDataSet::activeChanged, this, &DBGrid::followCurrentLine);
+    connect(source, &TDataSource::currentRowChanged, this, &DBGrid::followCurrentLine);
+    connect(source, &QAbstractItemModel::modelReset, this, [this] {
+        // A reset forgets the column's width and the current row.
+        setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('0')) * lineCharacters);
+        followCurrentLine();
+    });
     connect(
         selectionModel(), &QItemSelectionModel::currentChanged, this, &DBGrid::currentRowPicked);
-    // A reset forgets the column's width.
-    connect(source, &QAbstractItemModel::modelReset, this, [this] {
-        setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('0')) * lineCharacters);
-    });
     followCurrentLine();
 }
 
 void DBGrid::followCurrentLine()
 {
-    const int row = m_source->dataSet()->currentIndex();
+    const TTextDataSet *set = m_source->dataSet();
+    const int row = set ? set->currentIndex() : -1;
     m_following = true;
     if (row >= 0 && row < model()->rowCount())
         setCurrentIndex(model()->index(row, 0));
@@ -111,8 +105,13 @@ void DBGrid::currentRowPicked(const QModelIndex &current)
     if (m_following || !current.isValid())
         return;
     TTextDataSet *set = m_source->dataSet();
-    if (set->active() && current.row() != set->currentIndex())
-        set->moveBy(current.row() - set->currentIndex());
+    if (!set || !set->active())
+        return;
+    const int row = current.row();
+    guarded(this, [set, row] {
+        set->moveBy(0); // finishes a pending change first, which may shift the lines
+        set->moveBy(row - set->currentIndex());
+    });
     verticalHeader()->viewport()->update();
 }
 
@@ -127,7 +126,7 @@ DBMemo::DBMemo(const QString &objectName, TDataSource *source, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    setBackground(this, peach);
+    setColour(this, QPalette::Base, Colours::peach);
 
     TTextDataSet *set = source->dataSet();
     connect(set, &TTextDataSet::recordChanged, this, &DBMemo::showCurrentLine);
@@ -140,5 +139,5 @@ DBMemo::DBMemo(const QString &objectName, TDataSource *source, QWidget *parent)
 void DBMemo::showCurrentLine()
 {
     const TTextDataSet *set = m_source->dataSet();
-    setPlainText(set->active() ? cp1250::decode(set->line()) : QString());
+    setPlainText(set && set->active() ? cp1250::decode(set->line()) : QString());
 }

@@ -1,5 +1,7 @@
 #include "ui/MonthCalendar.h"
 
+#include "ui/Controls.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
@@ -88,15 +90,13 @@ MonthCalendar::MonthCalendar(const QString &objectName, const QColor &background
     setWeekdayTextFormat(Qt::Saturday, plain);
     setWeekdayTextFormat(Qt::Sunday, plain);
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, background);
-    colours.setColor(QPalette::AlternateBase, background);
-    colours.setColor(QPalette::Window, background);
-    setPalette(colours);
+    for (const auto role : { QPalette::Base, QPalette::AlternateBase, QPalette::Window })
+        setColour(this, role, background);
     setAutoFillBackground(true);
 
     m_view = findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"));
-    Q_ASSERT(m_view);
+    if (!m_view)
+        qFatal("MonthCalendar: this Qt has no calendar grid to drive");
     m_view->setItemDelegate(new WeekdayRowDelegate(m_view->itemDelegate(), m_view));
     // The smallest calendars are 145 × 104: let the cells shrink to fit.
     m_view->horizontalHeader()->setMinimumSectionSize(1);
@@ -171,6 +171,8 @@ bool MonthCalendar::eventFilter(QObject *watched, QEvent *event)
             return handleMouse(event);
         case QEvent::ToolTip:
             return handleToolTip(event);
+        case QEvent::Wheel:
+            return true; // it would page the month shown away from the date
         default:
             break;
         }

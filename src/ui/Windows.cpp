@@ -62,5 +62,7 @@ void guarded(QWidget *parent, const std::function<void()> &handler)
         handler();
     } catch (const std::exception &failure) {
         Dialogs::instance().error(parent, QString::fromUtf8(failure.what()));
+    } catch (...) {
+        Dialogs::instance().error(parent, QStringLiteral("Wystąpił nieoczekiwany błąd."));
     }
 }

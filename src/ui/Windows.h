@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -26,3 +27,11 @@ QFont sansFont(int pixelSize, bool bold = false, bool italic = false);
 // Runs an event handler; a failure it does not catch ends the handler and is
 // reported in an error box with the failure's text. The program goes on.
 void guarded(QWidget *parent, const std::function<void()> &handler);
+
+// Connects a signal to a window's handler, run through guarded().
+template <typename Sender, typename Signal, typename Form>
+void connectHandler(Sender *sender, Signal signal, Form *form, void (Form::*handler)())
+{
+    QObject::connect(sender, signal, form,
+        [form, handler] { guarded(form, [form, handler] { (form->*handler)(); }); });
+}

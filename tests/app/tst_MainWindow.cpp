@@ -101,9 +101,13 @@ private Q_SLOTS:
         QCOMPARE(form->ComboBox1->currentText(), QStringLiteral("28"));
         QCOMPARE(form->Calendar1->toolTip(), QStringLiteral("Kalendarz pokazuje aktualną datę."));
 
-        // Panel 0 keeps the start-up date when the program runs past midnight.
+        QCOMPARE(form->ComboBox1->currentIndex(), form->ComboBox1->findText(QStringLiteral("28")));
+
+        // Panel 0 keeps the start-up date when the program runs past midnight,
+        // through the showing of the window and the calendar's changes.
         clock.setToday(QDate(2007, 3, 8));
-        form->Calendar1->stepMonth(1);
+        fixture.program().start();
+        form->Calendar1->setDate(QDate(2007, 3, 8));
         QCOMPARE(form->StatusBar1->panelText(0), QStringLiteral("7.03.2007"));
     }
 
@@ -111,10 +115,16 @@ private Q_SLOTS:
     {
         ProgramFixture fixture;
         const Forms &forms = fixture.forms();
-        QVERIFY(forms.Form1 && forms.Form2 && forms.Form5);
-        QVERIFY(!forms.Form1->isVisible());
-        QVERIFY(!forms.Form2->isVisible());
-        QVERIFY(!forms.Form5->isVisible());
+        QStringList order;
+        for (QWidget *window : fixture.program().windowsInCreationOrder()) {
+            order << window->objectName();
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+        }
+        // The main window first, the splash last; the rest as they are built.
+        QCOMPARE(order,
+            QStringList({ QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("FormA"),
+                QStringLiteral("FormL"), QStringLiteral("Form3"), QStringLiteral("FormLD"),
+                QStringLiteral("Form5") }));
         QCOMPARE(forms.Form1->windowTitle(), QStringLiteral("Miravela 2.0"));
         QCOMPARE(forms.Form2->windowTitle(), QStringLiteral("Wykres"));
         QVERIFY(forms.Form5->Timer1->isActive()); // running from its creation
@@ -405,8 +415,10 @@ private Q_SLOTS:
         });
         // ... the user is asked and gives up (the scripted default): the program says so.
         QCOMPARE(status, 1);
-        QCOMPARE(
-            dialogs.log, QStringList({ QStringLiteral("retry: Cannot create file Daty.txt") }));
+        QCOMPARE(dialogs.log.size(), 1);
+        const QStringList message = dialogs.log.first().split(QLatin1Char('\n'));
+        QCOMPARE(message.first(), QStringLiteral("retry: Cannot create file Daty.txt"));
+        QVERIFY(message.last().contains(QStringLiteral("utratę tych zmian")));
     }
 
     void retryingAfterTheCauseIsGoneSavesEverything()

@@ -111,9 +111,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("panels");
-        for (int length = 21; length <= 33; ++length)
-            QTest::addRow("%d", length) << QString::number(
-                length) << QStringLiteral("%1-%2").arg(length - 20).arg(length - 13);
+        QTest::newRow("21") << QStringLiteral("21") << QStringLiteral("1-8");
+        QTest::newRow("22") << QStringLiteral("22") << QStringLiteral("2-9");
+        QTest::newRow("23") << QStringLiteral("23") << QStringLiteral("3-10");
+        QTest::newRow("24") << QStringLiteral("24") << QStringLiteral("4-11");
+        QTest::newRow("25") << QStringLiteral("25") << QStringLiteral("5-12");
+        QTest::newRow("26") << QStringLiteral("26") << QStringLiteral("6-13");
+        QTest::newRow("27") << QStringLiteral("27") << QStringLiteral("7-14");
+        QTest::newRow("28") << QStringLiteral("28") << QStringLiteral("8-15");
+        QTest::newRow("29") << QStringLiteral("29") << QStringLiteral("9-16");
+        QTest::newRow("30") << QStringLiteral("30") << QStringLiteral("10-17");
+        QTest::newRow("31") << QStringLiteral("31") << QStringLiteral("11-18");
+        QTest::newRow("32") << QStringLiteral("32") << QStringLiteral("12-19");
+        QTest::newRow("33") << QStringLiteral("33") << QStringLiteral("13-20");
         QTest::newRow("leading space") << " 28"
                                        << "none";
         QTest::newRow("trailing space") << "28 "
@@ -330,17 +340,19 @@ private Q_SLOTS:
         printing.answerNext(true, dpi);
         pick(QDate(2027, 3, 1), QStringLiteral("28"));
         QVERIFY(!chart->isVisible());
+        QString onScreenBehindTheDialog;
+        printing.onShown = [&] {
+            onScreenBehindTheDialog = chart->isVisible() ? fuchsiaPanels(chart) : QStringLiteral("hidden");
+        };
         form->Button2->click();
         QCOMPARE(printing.dialogsShown, 1);
-        QVERIFY(chart->isVisible()); // computed as the dialog appeared, and left open
+        QCOMPARE(onScreenBehindTheDialog, QStringLiteral("8-15"));
+        QVERIFY(chart->isVisible()); // and left open after printing
         QCOMPARE(fuchsiaPanels(chart), QStringLiteral("8-15"));
         QVERIFY(!(printing.lastOptions & QAbstractPrintDialog::PrintToFile));
         QVERIFY(!(printing.lastOptions & QAbstractPrintDialog::PrintPageRange));
         QVERIFY(!(printing.lastOptions & QAbstractPrintDialog::PrintSelection));
         QCOMPARE(pdfPages(printing.lastPdf()), 1);
-        QCOMPARE(form->PrintDialog1->printer().resolution(), dpi);
-        QCOMPARE(printedWindowSize(chart->size(), dpi, dpi),
-            dpi == 600 ? QSize(1044, 2713) : QSize(522, 1356));
         QVERIFY(dialogs->log.isEmpty());
     }
 

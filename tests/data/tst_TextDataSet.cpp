@@ -164,6 +164,7 @@ private Q_SLOTS:
     void changedCloseKeepsPermissions();
     void reopenStartsFreshSet();
     void destructorWritesChanges();
+    void writeChangesSavesPostedLinesAndStaysOpen();
     void randomBytesOpenAndWriteBack_data();
     void randomBytesOpenAndWriteBack();
 
@@ -884,6 +885,30 @@ void TestTextDataSet::reopenStartsFreshSet()
     dataSet.setLine("d");
     dataSet.post();
     QCOMPARE(dataSet.bookmark(), 3);
+}
+
+void TestTextDataSet::writeChangesSavesPostedLinesAndStaysOpen()
+{
+    TTextDataSet &dataSet = openWith("a\nb");
+    dataSet.writeChanges(); // nothing changed: the file is left alone
+    QCOMPARE(readBytes(dataFile), QByteArray("a\nb"));
+
+    dataSet.first();
+    dataSet.insert();
+    dataSet.setLine("new");
+    dataSet.post();
+    dataSet.last();
+    dataSet.edit();
+    dataSet.setLine("pending"); // not posted: stays pending, not written
+    dataSet.writeChanges();
+    QCOMPARE(readBytes(dataFile), QByteArray("new\r\na\r\nb\r\n"));
+    QVERIFY(dataSet.active());
+    QCOMPARE(dataSet.state(), State::Edit);
+    QVERIFY(dataSet.modified());
+
+    dataSet.post();
+    dataSet.close();
+    QCOMPARE(readBytes(dataFile), QByteArray("new\r\na\r\npending\r\n"));
 }
 
 void TestTextDataSet::destructorWritesChanges()

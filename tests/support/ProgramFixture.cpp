@@ -21,10 +21,12 @@ ProgramFixture::ProgramFixture(const QByteArray &daty)
     : m_previousDir(QDir::currentPath())
 {
     applyProgramAppearance();
+    if (!m_dir.isValid())
+        qFatal("ProgramFixture: no temporary folder");
     const auto write = [this](const QString &name, const QByteArray &bytes) {
         QFile file(m_dir.filePath(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("ProgramFixture: cannot write %s", qPrintable(file.fileName()));
     };
     write(QStringLiteral("Daty.txt"), daty);
     QDir::setCurrent(m_dir.path());

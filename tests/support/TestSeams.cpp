@@ -76,6 +76,8 @@ bool ScriptedPrintService::exec(PrintDialog &dialog, QWidget *)
     ++dialogsShown;
     lastOptions = dialog.options();
     Q_EMIT dialog.aboutToShow();
+    if (onShown)
+        onShown();
     const Answer answer = m_answers.isEmpty() ? Answer { false, 600 } : m_answers.dequeue();
     if (!answer.confirm)
         return false;

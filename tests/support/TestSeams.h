@@ -50,8 +50,8 @@ private:
 };
 
 // Answers print dialogs from a script; a confirmed dialog prints into a PDF
-// at the given resolution. Counts dialogs and records whether aboutToShow
-// had filled what was printed.
+// at the given resolution. Counts the dialogs; onShown runs while a dialog is
+// on screen, after its window has been told.
 class ScriptedPrintService final : public PrintService {
 public:
     ScriptedPrintService();
@@ -61,6 +61,7 @@ public:
     bool exec(PrintDialog &dialog, QWidget *parent) override;
 
     int dialogsShown = 0;
+    std::function<void()> onShown;
     QAbstractPrintDialog::PrintDialogOptions lastOptions;
     QString lastPdf() const { return m_lastPdf; }
 

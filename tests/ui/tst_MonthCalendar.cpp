@@ -3,6 +3,7 @@
 
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 
 // Finds the grid cell that shows `date` in the month on display.
 static QRect cellOf(MonthCalendar &calendar, QDate date)
@@ -127,6 +128,20 @@ private Q_SLOTS:
         QCOMPARE(changes, 0);
         QCOMPARE(calendar.date(), QDate(2027, 3, 7));
         QCOMPARE(calendar.monthShown(), 3);
+    }
+
+    void theWheelDoesNotPageAwayFromTheDate()
+    {
+        MonthCalendar calendar(QStringLiteral("Calendar1"), Qt::green, nullptr);
+        calendar.resize(185, 121);
+        calendar.setDate(QDate(2027, 3, 10));
+        calendar.show();
+        QWidget *viewport = gridViewport(calendar);
+        QWheelEvent wheel(QPointF(50, 50), QPointF(viewport->mapToGlobal(QPoint(50, 50))),
+            QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        QCOMPARE(calendar.monthShown(), 3);
+        QCOMPARE(calendar.date(), QDate(2027, 3, 10));
     }
 
     void settingTheDateAlwaysRaisesChange()
