@@ -79,6 +79,18 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// Changes the entries, puts a folder where Daty.txt was, so that the file
+// cannot be replaced, and closes the main window.
+void deleteFirstThenBlockAndClose(const QTemporaryDir &folder)
+{
+    TForm1 *form = liveMainWindow();
+    form->TextDataSet1->first();
+    form->TextDataSet1->deleteRecord();
+    QFile::remove(folder.filePath(QStringLiteral("Daty.txt")));
+    QDir(folder.path()).mkpath(QStringLiteral("Daty.txt/blocker"));
+    form->close();
+}
+
 const QByteArray twoEntries = QByteArrayLiteral("07-03-15 15/36,6\r\n07-02-14\r\nMiravela 2.0\r\n");
 
 } // namespace
@@ -404,15 +416,8 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString daty = folder.filePath(QStringLiteral("Daty.txt"));
         writeFile(daty, twoEntries);
-        const int status = runIn(folder.path(), [&] {
-            TForm1 *form = liveMainWindow();
-            form->TextDataSet1->first();
-            form->TextDataSet1->deleteRecord();
-            // Something else takes the file's place, so that it cannot be replaced ...
-            QFile::remove(daty);
-            QDir(folder.path()).mkpath(QStringLiteral("Daty.txt/blocker"));
-            form->close();
-        });
+        // Something else takes the file's place, so that it cannot be replaced ...
+        const int status = runIn(folder.path(), [&] { deleteFirstThenBlockAndClose(folder); });
         // ... the user is asked and gives up (the scripted default): the program says so.
         QCOMPARE(status, 1);
         QCOMPARE(dialogs.log.size(), 1);
@@ -434,14 +439,7 @@ private Q_SLOTS:
             if (++shown == 2) // the user frees the place, then retries
                 QDir(daty).removeRecursively();
         };
-        const int status = runIn(folder.path(), [&] {
-            TForm1 *form = liveMainWindow();
-            form->TextDataSet1->first();
-            form->TextDataSet1->deleteRecord();
-            QFile::remove(daty);
-            QDir(folder.path()).mkpath(QStringLiteral("Daty.txt/blocker"));
-            form->close();
-        });
+        const int status = runIn(folder.path(), [&] { deleteFirstThenBlockAndClose(folder); });
         QCOMPARE(status, 0);
         QCOMPARE(shown, 2);
         QFile file(daty);
