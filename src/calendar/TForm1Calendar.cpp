@@ -20,6 +20,8 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
+    // The dialog stands over the chart it is about to print.
+    PrintDialog1->setDialogParent(m_forms.Form2);
     if (PrintDialog1->exec())
         printWindow(m_forms.Form2, PrintDialog1->printer());
     else

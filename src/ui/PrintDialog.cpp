@@ -1,6 +1,5 @@
 #include "ui/PrintDialog.h"
 
-#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -13,37 +12,15 @@ namespace {
 
 constexpr int designDpi = 96;
 
-// Emits aboutToShow when the system dialog receives its first show event.
-class ShowWatcher final : public QObject {
-public:
-    explicit ShowWatcher(PrintDialog *dialog)
-        : m_dialog(dialog)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && !m_shown) {
-            m_shown = true;
-            Q_EMIT m_dialog->aboutToShow();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    PrintDialog *m_dialog;
-    bool m_shown = false;
-};
-
 class SystemPrintService final : public PrintService {
 public:
     bool exec(PrintDialog &dialog, QWidget *parent) override
     {
         QPrintDialog systemDialog(&dialog.printer(), parent);
         systemDialog.setOptions(dialog.options());
-        ShowWatcher watcher(&dialog);
-        systemDialog.installEventFilter(&watcher);
+        // Told just before the dialog maps, so that what it prepares comes up
+        // on screen beneath the dialog rather than above it.
+        Q_EMIT dialog.aboutToShow();
         return systemDialog.exec() == QDialog::Accepted;
     }
 };
@@ -67,7 +44,8 @@ PrintDialog::PrintDialog(QWidget *parent)
 
 bool PrintDialog::exec()
 {
-    return PrintService::instance().exec(*this, qobject_cast<QWidget *>(parent()));
+    QWidget *owner = m_dialogParent ? m_dialogParent : qobject_cast<QWidget *>(parent());
+    return PrintService::instance().exec(*this, owner);
 }
 
 PrintService &PrintService::instance()

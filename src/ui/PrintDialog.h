@@ -19,6 +19,10 @@ public:
     QAbstractPrintDialog::PrintDialogOptions options() const { return m_options; }
     void setOptions(QAbstractPrintDialog::PrintDialogOptions options) { m_options = options; }
 
+    // The window the system dialog stands over (its owner); the dialog's own
+    // window when not set.
+    void setDialogParent(QWidget *window) { m_dialogParent = window; }
+
     // Shows the dialog modally; true when the user confirmed it.
     bool exec();
 
@@ -28,6 +32,7 @@ Q_SIGNALS:
 private:
     QPrinter m_printer;
     QAbstractPrintDialog::PrintDialogOptions m_options;
+    QWidget *m_dialogParent = nullptr;
 };
 
 // Runs print dialogs. Production shows the system's dialog; tests install one
