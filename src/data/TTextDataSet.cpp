@@ -29,11 +29,14 @@ QByteArray ownCopy(QByteArrayView bytes)
 void adviseHugePages(char *data, qsizetype size)
 {
 #if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
+    // madvise wants whole huge pages: from the first boundary inside the buffer
+    // to the last one.
     constexpr quintptr hugePage = quintptr(2) << 20;
-    const quintptr begin = (quintptr(data) + hugePage - 1) & ~(hugePage - 1);
-    const quintptr end = (quintptr(data) + quintptr(size)) & ~(hugePage - 1);
-    if (end > begin)
-        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+    const quintptr lead = (hugePage - quintptr(data) % hugePage) % hugePage;
+    if (quintptr(size) < lead + hugePage)
+        return;
+    const quintptr length = (quintptr(size) - lead) / hugePage * hugePage;
+    ::madvise(data + lead, length, MADV_HUGEPAGE);
 #else
     Q_UNUSED(data);
     Q_UNUSED(size);
