@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int clientWidth = 346;
@@ -228,6 +230,10 @@ void TFormLD::Button1Click()
 {
     // A plain number, not the locale's: no thousands separator.
     setLabelText(Label3, QString::number(Calendar1->date().daysTo(Calendar2->date())));
+    // "dni" stands at its place unless a long count ("-27", "365") would run into it.
+    constexpr int daysWordLeft = 304;
+    constexpr int gap = 4;
+    Label11->move(std::max(daysWordLeft, Label3->geometry().right() + 1 + gap), Label11->y());
 }
 
 void TFormLD::Button2Click()

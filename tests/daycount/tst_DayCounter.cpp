@@ -105,6 +105,16 @@ private Q_SLOTS:
         form.Calendar2->setDate(second);
         click(&form, "Button1");
         QCOMPARE(textOf(&form, "Label3"), count);
+
+        // "dni" keeps its place for short counts and makes way for long ones.
+        const QRect number = form.Label3->geometry();
+        const QRect days = form.Label11->geometry();
+        QCOMPARE(number.left(), 280);
+        QVERIFY(days.left() > number.right());
+        if (count.size() <= 2)
+            QCOMPARE(days.left(), 304);
+        if (count.size() <= 4) // a year's worth, either way, stays inside the window
+            QVERIFY(days.right() < form.width());
     }
 
     void countWaitsForObliczWhileTheDatesFollowAtOnce()
