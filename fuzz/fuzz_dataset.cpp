@@ -101,8 +101,10 @@ QByteArray fieldOf(const QByteArray &text)
 QByteArray keptOf(const QByteArray &value)
 {
     QByteArray kept = value.first(std::min<qsizetype>(value.size(), fieldSize));
-    if (const qsizetype nul = kept.indexOf('\0'); nul >= 0)
-        kept.truncate(nul);
+    for (const char end : { '\0', '\r', '\n' }) {
+        if (const qsizetype at = kept.indexOf(end); at >= 0)
+            kept.truncate(at);
+    }
     return kept.isEmpty() ? QByteArray() : kept;
 }
 

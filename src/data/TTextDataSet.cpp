@@ -258,8 +258,12 @@ void TTextDataSet::setLine(const QByteArray &value)
         throw DataSetError("Dataset not in edit or insert mode");
     QByteArrayView kept(value);
     kept = kept.first(std::min<qsizetype>(kept.size(), FieldSize));
-    if (const qsizetype nul = kept.indexOf('\0'); nul >= 0)
-        kept = kept.first(nul);
+    // A NUL would end the text and a line break would split the line when the
+    // file is read again: the value ends before the first of them.
+    for (const char end : { '\0', '\r', '\n' }) {
+        if (const qsizetype at = kept.indexOf(end); at >= 0)
+            kept = kept.first(at);
+    }
     m_pendingValue = kept.isEmpty() ? QByteArray() : kept.toByteArray();
     m_pendingWritten = true;
     Q_EMIT fieldChanged();

@@ -71,8 +71,8 @@ public:
     // line, a null QByteArray when the text is empty or there is no record.
     QByteArray line() const;
     bool lineIsNull() const;
-    // Keeps the first FieldSize bytes, and nothing from a NUL byte on (a NUL would end
-    // the text when the file is read again). Throws "Dataset not in edit or insert mode".
+    // Keeps the first FieldSize bytes, and nothing from a NUL, CR or LF byte on, so that
+    // the line reads back the same from the file. Throws "Dataset not in edit or insert mode".
     void setLine(const QByteArray &value);
 
     void edit();

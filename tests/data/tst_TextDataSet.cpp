@@ -135,6 +135,8 @@ private Q_SLOTS:
     void unchangedCloseDoesNotWrite();
     void fieldIsCutTo240Bytes_data();
     void fieldIsCutTo240Bytes();
+    void fieldEndsBeforeNulOrLineBreak_data();
+    void fieldEndsBeforeNulOrLineBreak();
     void longLineKeptWholeUnlessEdited();
     void bytesRoundTripUnchanged();
     void insertGoesBeforeCurrentLine_data();
@@ -373,6 +375,34 @@ void TestTextDataSet::fieldIsCutTo240Bytes()
     QCOMPARE(dataSet.fullTextAt(0), kept);
     dataSet.close();
     QCOMPARE(readBytes(dataFile), kept + "\r\n");
+}
+
+void TestTextDataSet::fieldEndsBeforeNulOrLineBreak_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QByteArray>("kept");
+    QTest::newRow("NUL") << QByteArray("07-03-15\0 15/36,6", 17) << QByteArray("07-03-15");
+    QTest::newRow("CR") << QByteArray("07-03-15\r15/36,6") << QByteArray("07-03-15");
+    QTest::newRow("LF") << QByteArray("07-03-15 15/36,6\n") << QByteArray("07-03-15 15/36,6");
+    QTest::newRow("LF before NUL") << QByteArray("ab\ncd\0", 6) << QByteArray("ab");
+    QTest::newRow("break first") << QByteArray("\r\nab") << QByteArray();
+}
+
+void TestTextDataSet::fieldEndsBeforeNulOrLineBreak()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, kept);
+    TTextDataSet &dataSet = openWith("x\r\ny\r\n");
+    dataSet.edit();
+    dataSet.setLine(value);
+    QCOMPARE(dataSet.line(), kept.isEmpty() ? QByteArray() : kept);
+    dataSet.post();
+    dataSet.close();
+    // What was posted is what the file gives back: still two lines.
+    QCOMPARE(readBytes(dataFile), kept + "\r\ny\r\n");
+    dataSet.open();
+    QCOMPARE(dataSet.recordCount(), 2);
+    QCOMPARE(dataSet.fullTextAt(0), kept);
 }
 
 void TestTextDataSet::longLineKeptWholeUnlessEdited()
