@@ -72,8 +72,8 @@ DateFrame dateFrame(QWidget *window, const DateFrameNames &names, QPoint place, 
     frame.calendar->setGeometry(8, 48, 145, calendarHeight);
     frame.calendar->setDate(Clock::today());
 
-    frame.today
-        = makeButton(frame.panel, names.today, QStringLiteral("dzisiejsza data"), { 32, 160, 97, 20 });
+    frame.today = makeButton(
+        frame.panel, names.today, QStringLiteral("dzisiejsza data"), { 32, 160, 97, 20 });
     frame.today->setEnabled(false);
     return frame;
 }
@@ -167,8 +167,8 @@ void TFormLD::createResultLines()
     Label3 = label(this, QStringLiteral("Label3"), QString(), { 280, 216 }, true);
     Label11 = label(this, QStringLiteral("Label11"), QStringLiteral("dni"), { 304, 216 }, true);
 
-    Button1
-        = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Oblicz"), { 128, 264, 81, 25 });
+    Button1 = makeButton(
+        this, QStringLiteral("Button1"), QStringLiteral("Oblicz"), { 128, 264, 81, 25 });
 }
 
 void TFormLD::connectHandlers()

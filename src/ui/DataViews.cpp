@@ -55,7 +55,6 @@ private:
     TDataSource *m_source;
 };
 
-
 } // namespace
 
 DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)

@@ -342,7 +342,8 @@ private Q_SLOTS:
         QVERIFY(!chart->isVisible());
         QString onScreenBehindTheDialog;
         printing.onShown = [&] {
-            onScreenBehindTheDialog = chart->isVisible() ? fuchsiaPanels(chart) : QStringLiteral("hidden");
+            onScreenBehindTheDialog
+                = chart->isVisible() ? fuchsiaPanels(chart) : QStringLiteral("hidden");
         };
         form->Button2->click();
         QCOMPARE(printing.dialogsShown, 1);

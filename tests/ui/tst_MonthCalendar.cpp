@@ -137,8 +137,8 @@ private Q_SLOTS:
         calendar.setDate(QDate(2027, 3, 10));
         calendar.show();
         QWidget *viewport = gridViewport(calendar);
-        QWheelEvent wheel(QPointF(50, 50), QPointF(viewport->mapToGlobal(QPoint(50, 50))),
-            QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(50, 50), QPointF(viewport->mapToGlobal(QPoint(50, 50))), QPoint(),
+            QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &wheel);
         QCOMPARE(calendar.monthShown(), 3);
         QCOMPARE(calendar.date(), QDate(2027, 3, 10));
