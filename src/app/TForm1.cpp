@@ -159,6 +159,8 @@ void TForm1::createCycleInputs()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox1->setCompleter(nullptr); // a typed "3" stays "3" and is not completed to "30"
+
     ComboBox1->setGeometry(136 - 16, 21 - 8, 41, 21);
     for (int length = 21; length <= 33; ++length)
         ComboBox1->addItem(QString::number(length));

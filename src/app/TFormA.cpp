@@ -56,6 +56,7 @@ TFormA::TFormA()
     Button1 = new QPushButton(QStringLiteral("Zamknij"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(72, 168, 81, 25);
+    Button1->setAutoDefault(true); // Enter on the focused button closes, as Space does
     connectHandler(Button1, &QPushButton::clicked, this, &TFormA::Button1Click);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/PrintDialog.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -12,12 +13,31 @@ namespace {
 
 constexpr int designDpi = 96;
 
+// Keeps a widget of the system dialog hidden: the dialog shows its page-range
+// group even when the options leave page ranges out.
+class KeepHidden final : public QObject {
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            static_cast<QWidget *>(watched)->hide();
+        return false;
+    }
+};
+
 class SystemPrintService final : public PrintService {
 public:
     bool exec(PrintDialog &dialog, QWidget *parent) override
     {
         QPrintDialog systemDialog(&dialog.printer(), parent);
         systemDialog.setOptions(dialog.options());
+        KeepHidden keepHidden;
+        if (!(dialog.options() & QAbstractPrintDialog::PrintPageRange)) {
+            if (auto *range = systemDialog.findChild<QWidget *>(QStringLiteral("gbPrintRange"))) {
+                range->installEventFilter(&keepHidden);
+                range->hide();
+            }
+        }
         // Told just before the dialog maps, so that what it prepares comes up
         // on screen beneath the dialog rather than above it.
         Q_EMIT dialog.aboutToShow();

@@ -273,6 +273,8 @@ private Q_SLOTS:
     void emptyingTheCycleLengthWarnsOncePerChange()
     {
         QLineEdit *edit = form->ComboBox1->lineEdit();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
         edit->setFocus();
         edit->end(false);
         QTest::keyClick(edit, Qt::Key_Backspace); // "2"
@@ -283,6 +285,7 @@ private Q_SLOTS:
         QCOMPARE(form->ComboBox1->currentText(), QString()); // left empty
         QTest::keyClick(edit, Qt::Key_3);
         QCOMPARE(dialogs->log.size(), 1);
+        QCOMPARE(form->ComboBox1->currentText(), QStringLiteral("3")); // as typed, not "30"
 
         form->Button1->click(); // an unlisted text marks nothing, without a word
         QCOMPARE(fuchsiaPanels(chart), QStringLiteral("none"));
