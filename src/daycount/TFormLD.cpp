@@ -42,20 +42,20 @@ struct DateFrameNames {
     QString panel, date, back, word, on, calendar, today;
 };
 
+// The window's members that one date frame fills in.
 struct DateFrame {
-    QFrame *panel;
-    QLabel *date;
-    MonthButton *back;
-    QLabel *word;
-    MonthButton *on;
-    MonthCalendar *calendar;
-    QPushButton *today;
+    QFrame *&panel;
+    QLabel *&date;
+    MonthButton *&back;
+    QLabel *&word;
+    MonthButton *&on;
+    MonthCalendar *&calendar;
+    QPushButton *&today;
 };
 
-DateFrame dateFrame(QWidget *window, const DateFrameNames &names, QPoint place, const QString &word,
-    const QColor &background, int calendarHeight)
+void buildDateFrame(QWidget *window, const DateFrame &frame, const DateFrameNames &names,
+    QPoint place, const QString &word, const QColor &background, int calendarHeight)
 {
-    DateFrame frame {};
     frame.panel = new QFrame(window);
     frame.panel->setObjectName(names.panel);
     frame.panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -75,7 +75,6 @@ DateFrame dateFrame(QWidget *window, const DateFrameNames &names, QPoint place, 
     frame.today = makeButton(
         frame.panel, names.today, QStringLiteral("dzisiejsza data"), { 32, 160, 97, 20 });
     frame.today->setEnabled(false);
-    return frame;
 }
 
 // Shows a calendar's date above it and in the result line, and lets its
@@ -122,31 +121,16 @@ TFormLD::TFormLD()
 
 void TFormLD::createDateFrames()
 {
-    const DateFrame first = dateFrame(this,
+    buildDateFrame(this, { Panel1, Label1, SpeedButton2, Label4, SpeedButton3, Calendar1, Button2 },
         { QStringLiteral("Panel1"), QStringLiteral("Label1"), QStringLiteral("SpeedButton2"),
             QStringLiteral("Label4"), QStringLiteral("SpeedButton3"), QStringLiteral("Calendar1"),
             QStringLiteral("Button2") },
         { 8, 8 }, QStringLiteral("od"), Colours::peach, 104);
-    Panel1 = first.panel;
-    Label1 = first.date;
-    SpeedButton2 = first.back;
-    Label4 = first.word;
-    SpeedButton3 = first.on;
-    Calendar1 = first.calendar;
-    Button2 = first.today;
-
-    const DateFrame second = dateFrame(this,
+    buildDateFrame(this, { Panel2, Label2, SpeedButton6, Label5, SpeedButton7, Calendar2, Button3 },
         { QStringLiteral("Panel2"), QStringLiteral("Label2"), QStringLiteral("SpeedButton6"),
             QStringLiteral("Label5"), QStringLiteral("SpeedButton7"), QStringLiteral("Calendar2"),
             QStringLiteral("Button3") },
         { 176, 8 }, QStringLiteral("do"), Colours::lightGreen, 105);
-    Panel2 = second.panel;
-    Label2 = second.date;
-    SpeedButton6 = second.back;
-    Label5 = second.word;
-    SpeedButton7 = second.on;
-    Calendar2 = second.calendar;
-    Button3 = second.today;
 }
 
 void TFormLD::createResultLines()
