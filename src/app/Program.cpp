@@ -9,6 +9,10 @@
 #include "calendar/TForm2.h"
 #include "data/TTextDataSet.h"
 #include "daycount/TFormLD.h"
+#include "notebook/TFormN.h"
+#include "records/TForm4.h"
+#include "records/TFormR.h"
+#include "tempchart/TFormWT.h"
 #include "ui/Appearance.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
@@ -31,6 +35,10 @@ Program::Program()
     m_forms.FormL = create(new TFormL());
     m_forms.Form3 = create(new TForm3());
     m_forms.FormLD = create(new TFormLD());
+    m_forms.Form4 = create(new TForm4(m_forms));
+    m_forms.FormR = create(new TFormR(m_forms));
+    m_forms.FormWT = create(new TFormWT(m_forms));
+    m_forms.FormN = create(new TFormN());
     m_forms.Form5 = create(new TForm5());
 
     // When the desktop session ends, the changes go to disk at once, in case

@@ -4,6 +4,9 @@
 #include "app/TForm5.h"
 #include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
+#include "notebook/TFormN.h"
+#include "records/TForm4.h"
+#include "tempchart/TFormWT.h"
 #include "ui/Clock.h"
 #include "ui/Controls.h"
 #include "ui/DataViews.h"
@@ -253,6 +256,12 @@ void TForm1::connectHandlers()
     connectHandler(Otw1, &QAction::triggered, this, &TForm1::Button1Click);
     connectHandler(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connectHandler(Drukuj1, &QAction::triggered, this, &TForm1::Button2Click);
+    connectHandler(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connectHandler(Zapisz1, &QAction::triggered, this, &TForm1::Button3Click);
+    connectHandler(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connectHandler(Usu1, &QAction::triggered, this, &TForm1::Button4Click);
+    connectHandler(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connectHandler(Zestawienie1, &QAction::triggered, this, &TForm1::Button5Click);
     connectHandler(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connectHandler(Notatnik1, &QAction::triggered, this, &TForm1::Button6Click);
     connectHandler(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);

@@ -63,6 +63,9 @@ public:
     void FormShow();
     void Button1Click(); // compute and show the fertile-day chart
     void Button2Click(); // print it
+    void Button3Click(); // save the selected date as a new entry
+    void Button4Click(); // delete the selected entry
+    void Button5Click(); // the summary report
     void Button6Click();
     void Button7Click();
     void Button8Click();

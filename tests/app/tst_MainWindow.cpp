@@ -136,7 +136,8 @@ private Q_SLOTS:
         QCOMPARE(order,
             QStringList({ QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("FormA"),
                 QStringLiteral("FormL"), QStringLiteral("Form3"), QStringLiteral("FormLD"),
-                QStringLiteral("Form5") }));
+                QStringLiteral("Form4"), QStringLiteral("FormR"), QStringLiteral("FormWT"),
+                QStringLiteral("FormN"), QStringLiteral("Form5") }));
         QCOMPARE(forms.Form1->windowTitle(), QStringLiteral("Miravela 2.0"));
         QCOMPARE(forms.Form2->windowTitle(), QStringLiteral("Wykres"));
         QVERIFY(forms.Form5->Timer1->isActive()); // running from its creation

@@ -1,0 +1,64 @@
+#include "data/PeriodLine.h"
+
+#include <algorithm>
+
+namespace {
+
+// Up to `count` characters from 1-based position `from`; none past the end.
+QByteArray characters(QByteArrayView line, qsizetype from, qsizetype count)
+{
+    const qsizetype start = from - 1;
+    if (start < 0 || start >= line.size())
+        return {};
+    return line.sliced(start, std::min(count, line.size() - start)).toByteArray();
+}
+
+QByteArray twoDigits(int value)
+{
+    return QByteArray::number(value).rightJustified(2, '0');
+}
+
+} // namespace
+
+std::optional<int> temperatureIndex(QByteArrayView text)
+{
+    const auto found = std::find(TemperatureScale.begin(), TemperatureScale.end(), text);
+    if (found == TemperatureScale.end())
+        return std::nullopt;
+    return int(found - TemperatureScale.begin());
+}
+
+QByteArray MakeEntryLine(QDate date)
+{
+    // QDate counts years before 1 as negative; the stored text has no sign.
+    const int year = ((date.year() % 100) + 100) % 100;
+    return twoDigits(year) + '-' + twoDigits(date.month()) + '-' + twoDigits(date.day());
+}
+
+QByteArray AppendReading(QByteArrayView line, QDate measured, QByteArrayView temperature)
+{
+    QByteArray result = line.toByteArray();
+    result += ' ' + twoDigits(measured.day()) + '/' + temperature.toByteArray();
+    result.truncate(EntryLineCapacity);
+    return result;
+}
+
+bool IsSentinelLine(QByteArrayView line)
+{
+    return line == SentinelText;
+}
+
+QByteArray EntryStartText(QByteArrayView line)
+{
+    return characters(line, 1, EntryStartLength);
+}
+
+QByteArray ReadingDayText(QByteArrayView line, int k)
+{
+    return characters(line, qsizetype(ReadingLength) * k + 2, 2);
+}
+
+QByteArray ReadingTemperatureText(QByteArrayView line, int k)
+{
+    return characters(line, qsizetype(ReadingLength) * k + 5, 4);
+}
