@@ -23,7 +23,9 @@
 template <typename Window> Window *Program::create(Window *window)
 {
     m_windows.emplace_back(window);
-    centreOnScreen(window);
+    // Every window opens centred, but for those that placed themselves.
+    if (!window->testAttribute(Qt::WA_Moved))
+        centreOnScreen(window);
     return window;
 }
 

@@ -38,6 +38,11 @@ void centreOnScreen(QWidget *window)
     window->move(frame.topLeft());
 }
 
+void placeOnScreen(QWidget *window, QPoint frameTopLeft)
+{
+    window->move(frameTopLeft);
+}
+
 void showOrRaise(QWidget *window)
 {
     if (!window)

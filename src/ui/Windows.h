@@ -6,6 +6,7 @@
 #include <functional>
 
 class QFont;
+class QPoint;
 class QWidget;
 
 // Small helpers every window uses.
@@ -18,6 +19,8 @@ void makeFixedWindow(
     QWidget *window, const QString &objectName, const QString &caption, int width, int height);
 // Centres a window on its screen's available area, frame included.
 void centreOnScreen(QWidget *window);
+// Puts the top-left corner of a window's frame at a point of the screen.
+void placeOnScreen(QWidget *window, QPoint frameTopLeft);
 // Shows a window non-modally, or brings it to the front when it is visible.
 void showOrRaise(QWidget *window);
 
