@@ -2,6 +2,13 @@
 
 #include <QWidget>
 
+class MonthButton;
+class MonthCalendar;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class StatusBar;
 struct Forms;
 
 // "Pomiar temperatury": appends one temperature reading at a time to the
@@ -12,6 +19,27 @@ class TForm4 : public QWidget {
 public:
     explicit TForm4(const Forms &forms);
 
+    // Controls, named as in the window's design.
+    QGroupBox *GroupBox1, *GroupBox2;
+    QLabel *Label1, *Label3, *Label4, *Label5;
+    QComboBox *ComboBox1;
+    MonthButton *SpeedButton1, *SpeedButton2;
+    MonthCalendar *Calendar1;
+    QPushButton *Button1;
+    StatusBar *StatusBar1;
+
+    // Handlers.
+    void FormCreate();
+    void Calendar1Change();
+    void SpeedButton1Click(); // ">>"
+    void SpeedButton2Click(); // "<<"
+    void ComboBox1Change();
+    void Button1Click(); // "Dopisz": append the reading to the first entry
+
 private:
+    void createTemperatureInputs();
+    void createDateInputs();
+    void connectHandlers();
+
     const Forms &m_forms;
 };

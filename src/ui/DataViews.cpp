@@ -6,14 +6,22 @@
 #include "ui/Controls.h"
 #include "ui/Windows.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
 constexpr int indicatorWidth = 12;
 constexpr int gridRowHeight = 17;
 constexpr int lineCharacters = TTextDataSet::FieldSize;
+constexpr int scrollCharacters = 8; // one reading, " DD/T,TT"
+constexpr int textMargin = 2;
 
 // The grid's left column: blank boxes with an arrow at the current line.
 class IndicatorHeader final : public QHeaderView {
@@ -23,8 +31,10 @@ public:
         , m_source(source)
     {
         setSectionResizeMode(QHeaderView::Fixed);
-        setDefaultSectionSize(gridRowHeight);
+        // The minimum first: the default is held to it, and the style's own
+        // minimum is taller than a grid row.
         setMinimumSectionSize(gridRowHeight);
+        setDefaultSectionSize(gridRowHeight);
         setFixedWidth(indicatorWidth);
         setSectionsClickable(false);
     }
@@ -66,6 +76,9 @@ DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)
     setModel(source);
     horizontalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(gridRowHeight);
+    // The column's width is the header's default, so that a model reset
+    // (after every post and delete) keeps the width the user gave it.
+    horizontalHeader()->setDefaultSectionSize(characterWidth() * lineCharacters);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -73,17 +86,86 @@ DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)
     setWordWrap(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setColour(this, QPalette::Base, Colours::peach);
-    setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('0')) * lineCharacters);
+    viewport()->setMouseTracking(true); // the resize cursor over the column's edge
 
     connect(source, &TDataSource::currentRowChanged, this, &DBGrid::followCurrentLine);
-    connect(source, &QAbstractItemModel::modelReset, this, [this] {
-        // A reset forgets the column's width and the current row.
-        setColumnWidth(0, fontMetrics().horizontalAdvance(QLatin1Char('0')) * lineCharacters);
-        followCurrentLine();
-    });
+    connect(source, &QAbstractItemModel::modelReset, this, &DBGrid::followCurrentLine);
     connect(
         selectionModel(), &QItemSelectionModel::currentChanged, this, &DBGrid::currentRowPicked);
     followCurrentLine();
+}
+
+void DBGrid::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    // Only the rows scroll a line into view. The column is far wider than the
+    // grid, so the sideways position stays where the user left it.
+    QScrollBar *sideways = horizontalScrollBar();
+    const int kept = sideways->value();
+    QTableView::scrollTo(index, hint);
+    sideways->setValue(kept);
+}
+
+void DBGrid::keyPressEvent(QKeyEvent *event)
+{
+    // There is no other column to go to: left and right scroll the long
+    // lines, one reading's width at a time.
+    const int key = event->key();
+    if ((key == Qt::Key_Left || key == Qt::Key_Right) && event->modifiers() == Qt::NoModifier) {
+        QScrollBar *sideways = horizontalScrollBar();
+        const int step = characterWidth() * scrollCharacters;
+        sideways->setValue(sideways->value() + (key == Qt::Key_Left ? -step : step));
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void DBGrid::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && onColumnEdge(pos)) {
+        m_resizing = true;
+        m_resizeStartX = pos.x();
+        m_resizeStartWidth = columnWidth(0);
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void DBGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (m_resizing) {
+        const int width = std::max(m_resizeStartWidth + pos.x() - m_resizeStartX,
+            horizontalHeader()->minimumSectionSize());
+        horizontalHeader()->setDefaultSectionSize(width);
+        return;
+    }
+    if (onColumnEdge(pos))
+        viewport()->setCursor(Qt::SplitHCursor);
+    else
+        viewport()->unsetCursor();
+    QTableView::mouseMoveEvent(event);
+}
+
+void DBGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_resizing && event->button() == Qt::LeftButton) {
+        m_resizing = false;
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
+}
+
+bool DBGrid::onColumnEdge(const QPoint &viewportPos) const
+{
+    constexpr int grip = 3;
+    const int edge = columnViewportPosition(0) + columnWidth(0);
+    return model()->columnCount() > 0 && std::abs(viewportPos.x() - edge) <= grip;
+}
+
+int DBGrid::characterWidth() const
+{
+    return fontMetrics().horizontalAdvance(QLatin1Char('0'));
 }
 
 void DBGrid::followCurrentLine()
@@ -125,6 +207,9 @@ DBMemo::DBMemo(const QString &objectName, TDataSource *source, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // A narrow margin, so that a start date (8 characters) fits on one line
+    // of the 73-pixel memo with room to spare.
+    document()->setDocumentMargin(textMargin);
     setColour(this, QPalette::Base, Colours::peach);
 
     TTextDataSet *set = source->dataSet();

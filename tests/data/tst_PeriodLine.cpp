@@ -85,7 +85,12 @@ void TestPeriodLine::readingSlots()
     QCOMPARE(ReadingTemperatureText(full, 29), TemperatureScale[29 % 9].toByteArray());
     QCOMPARE(ReadingTemperatureText(full, 30), QByteArray());
 
-    // A 3-character temperature shifts every later slot.
+    // An empty temperature makes a 4-character slot, a 3-character one shifts
+    // every later slot.
+    const QByteArray empty = AppendReading("07-03-15", QDate(2007, 3, 15), "");
+    QCOMPARE(empty, QByteArray("07-03-15 15/"));
+    QCOMPARE(ReadingTemperatureText(AppendReading(empty, QDate(2007, 3, 16), "36,7"), 1),
+        QByteArray(" 16/"));
     const QByteArray shifted = "07-03-15 15/36, 16/36,7";
     QCOMPARE(ReadingTemperatureText(shifted, 2), QByteArray("6,7"));
     QCOMPARE(ReadingDayText(shifted, 2), QByteArray("6/"));
