@@ -1,17 +1,66 @@
 #pragma once
 
+#include <QList>
+#include <QPolygon>
 #include <QWidget>
 
+class ChartMarker;
+class DBGrid;
+class PrintDialog;
+class QFrame;
+class QLabel;
+class QPushButton;
+class TDataSource;
 struct Forms;
 
 // "Wykres pomiarów temperatury": the readings of the main window's current
-// entry as a chart of up to 28 points.
+// entry as a line chart of up to 28 points. The window keeps the lines and
+// circles of every drawing until the next refresh, so a new drawing lays its
+// chart over the earlier ones and no repaint loses them.
 class TFormWT : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int Columns = 28;
+
     explicit TFormWT(const Forms &forms);
 
+    // Controls, named as in the window's design.
+    QFrame *Panel1, *Panel2, *Panel3, *Bevel1;
+    DBGrid *DBGrid1;
+    QLabel *Label39; // the printed title
+    QList<QLabel *> ScaleLabels; // Label1 … Label9: "37,4", then "36,6" up to "37,3"
+    QList<QLabel *> DayLabels; // Label10 … Label37, for columns 1 … 28
+    QList<ChartMarker *> Shapes; // Shape1 … Shape28, for columns 1 … 28
+    QPushButton *Button1, *Button2, *Button3;
+    PrintDialog *PrintDialog1;
+    // The data source the drawing and the title read: the main window's, from
+    // the window's first activation on.
+    TDataSource *DataSource1 = nullptr;
+
+    // The charts drawn since the last refresh, oldest first; each is its
+    // points in column order, joined by straight lines.
+    const QList<QPolygon> &drawnCharts() const { return m_charts; }
+
+    // Handlers.
+    void Button1Click(); // draw the current entry
+    void Button2Click(); // print
+    void Button3Click(); // refresh: clear the lines, markers back to rest
+    void FormActivate(); // the first activation
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    void createTopStrip();
+    void createScale();
+    void createDayLabels();
+    void createMarkers();
+    void activated();
+    void setPrintLayout(bool printing);
+    QByteArray currentLine() const;
+
     const Forms &m_forms;
+    QList<QPolygon> m_charts;
+    void (TFormWT::*m_activationHandler)() = &TFormWT::FormActivate;
 };
