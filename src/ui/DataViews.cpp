@@ -84,6 +84,9 @@ DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
+    // A narrowed column cuts the line off at its edge, as the grid always
+    // did; an ellipsis would hide the last characters that still fit.
+    setTextElideMode(Qt::ElideNone);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setColour(this, QPalette::Base, Colours::peach);
     viewport()->setMouseTracking(true); // the resize cursor over the column's edge
