@@ -4,7 +4,6 @@
 #include "app/Forms.h"
 #include "app/TForm1.h"
 #include "calendar/TForm2.h"
-#include "ui/Clock.h"
 #include "ui/DateTexts.h"
 #include "ui/Dialogs.h"
 #include "ui/MonthCalendar.h"
@@ -32,9 +31,7 @@ void TForm1::Calendar1Change()
 {
     Label4->setText(longDateText(Calendar1->date()));
     Label4->adjustSize();
-    Calendar1->setToolTip(Calendar1->date() == Clock::today()
-            ? QStringLiteral("Kalendarz pokazuje aktualną datę.")
-            : QString());
+    Calendar1->updateTodayTip();
 }
 
 void TForm1::Calendar1Click()

@@ -135,9 +135,7 @@ void TForm4::Calendar1Change()
 {
     Label3->setText(longDateText(Calendar1->date()));
     Label3->adjustSize();
-    Calendar1->setToolTip(Calendar1->date() == Clock::today()
-            ? QStringLiteral("Kalendarz pokazuje aktualną datę.")
-            : QString());
+    Calendar1->updateTodayTip();
 }
 
 void TForm4::SpeedButton1Click()

@@ -1,5 +1,6 @@
 #include "ui/MonthCalendar.h"
 
+#include "ui/Clock.h"
 #include "ui/Controls.h"
 
 #include <QHeaderView>
@@ -122,6 +123,12 @@ void MonthCalendar::setDate(QDate date)
 void MonthCalendar::stepMonth(int delta)
 {
     setDate(steppedMonth(date(), delta));
+}
+
+void MonthCalendar::updateTodayTip()
+{
+    setToolTip(
+        date() == Clock::today() ? QStringLiteral("Kalendarz pokazuje aktualną datę.") : QString());
 }
 
 QDate MonthCalendar::steppedMonth(QDate date, int delta)

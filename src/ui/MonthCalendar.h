@@ -21,6 +21,9 @@ public:
     void setDate(QDate date);
     // One month back (delta -1) or forward (+1), keeping the day number.
     void stepMonth(int delta);
+    // The tooltip says so when the calendar shows today's date, and is empty
+    // otherwise.
+    void updateTodayTip();
 
     // The day `date` would step to: the same day number, clamped to the end of
     // the target month, the year rolling over between December and January.
