@@ -35,6 +35,12 @@ for package in qt6-translations-l10n fonts-liberation2 libqt6widgets6 libqt6prin
     case "$depends" in *"$package"*) ;; *) fail "Depends lacks $package: $depends" ;; esac
 done
 
+if command -v lintian >/dev/null; then
+    lintian --fail-on error "$deb" || fail "lintian finds errors"
+else
+    echo "lintian is not installed: the package is not linted"
+fi
+
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 root=$scratch/root
