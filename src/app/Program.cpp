@@ -15,6 +15,7 @@
 #include "tempchart/TFormWT.h"
 #include "ui/Appearance.h"
 #include "ui/Dialogs.h"
+#include "ui/ProgramIcon.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
@@ -96,6 +97,11 @@ int runMiravela(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Miravela"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     applyAppearance(application);
-    QApplication::setWindowIcon(QIcon(TFormA::icon()));
+    // The desktop matches the windows to the menu entry miravela.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("miravela"));
+    QIcon icon;
+    for (int size : { 16, 32, 48, 64 })
+        icon.addPixmap(QPixmap::fromImage(programIcon(size)));
+    QApplication::setWindowIcon(icon);
     return runProgram();
 }

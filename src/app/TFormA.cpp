@@ -2,19 +2,16 @@
 
 #include "app/InfoWindow.h"
 #include "ui/Controls.h"
+#include "ui/ProgramIcon.h"
 #include "ui/Windows.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-
-#include <cmath>
 
 namespace {
 
 constexpr int iconSize = 32;
-const QColor leafGreen(64, 150, 64);
 
 } // namespace
 
@@ -67,24 +64,5 @@ void TFormA::Button1Click()
 
 QPixmap TFormA::icon()
 {
-    QPixmap pixmap(iconSize, iconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF centre(iconSize / 2.0, iconSize / 2.0);
-
-    // A green ring for the cycle, with a Colours::fuchsia flower of six petals inside.
-    painter.setPen(QPen(leafGreen, 2.5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(centre, 14.0, 14.0);
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Colours::fuchsia);
-    for (int petal = 0; petal < 6; ++petal) {
-        const double angle = petal * M_PI / 3;
-        painter.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * 6.5, 4.5, 4.5);
-    }
-    painter.setBrush(leafGreen);
-    painter.drawEllipse(centre, 3.5, 3.5);
-    return pixmap;
+    return QPixmap::fromImage(programIcon(iconSize));
 }
