@@ -271,6 +271,8 @@ private Q_SLOTS:
         QCOMPARE(preview->currentPage(), 1);
         preview->action(QStringLiteral("Zamknij"))->trigger();
         QTRY_VERIFY(fixture->forms().FormR->findChildren<ReportPreview *>().isEmpty());
+        fixture->forms().Form1->Zestawienie1->trigger(); // the menu item does the same
+        QCOMPARE(fixture->forms().FormR->findChildren<ReportPreview *>().size(), 1);
     }
 
     void noLinesNoReport() { QVERIFY(!openReport(QByteArray())); }
