@@ -5,6 +5,7 @@ namespace {
 class SystemClock final : public Clock {
 public:
     QDate currentDate() const override { return QDate::currentDate(); }
+    QDateTime currentDateTime() const override { return QDateTime::currentDateTime(); }
 };
 
 SystemClock systemClock;
@@ -15,6 +16,11 @@ Clock *installedClock = &systemClock;
 QDate Clock::today()
 {
     return installedClock->currentDate();
+}
+
+QDateTime Clock::now()
+{
+    return installedClock->currentDateTime();
 }
 
 void Clock::install(Clock *clock)

@@ -1,6 +1,7 @@
 #include "ui/PrintDialog.h"
 
 #include <QEvent>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -31,6 +32,8 @@ public:
     {
         QPrintDialog systemDialog(&dialog.printer(), parent);
         systemDialog.setOptions(dialog.options());
+        if (dialog.maxPage() > 0)
+            systemDialog.setMinMax(dialog.minPage(), dialog.maxPage());
         KeepHidden keepHidden;
         if (!(dialog.options() & QAbstractPrintDialog::PrintPageRange)) {
             if (auto *range = systemDialog.findChild<QWidget *>(QStringLiteral("gbPrintRange"))) {
@@ -66,6 +69,12 @@ bool PrintDialog::exec()
 {
     QWidget *owner = m_dialogParent ? m_dialogParent : qobject_cast<QWidget *>(parent());
     return PrintService::instance().exec(*this, owner);
+}
+
+bool PrintService::pageSetup(QPrinter &printer, QWidget *parent)
+{
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 PrintService &PrintService::instance()

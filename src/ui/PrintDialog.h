@@ -23,6 +23,15 @@ public:
     // window when not set.
     void setDialogParent(QWidget *window) { m_dialogParent = window; }
 
+    // The pages a range may name, when the options offer a page range.
+    void setPageLimits(int minPage, int maxPage)
+    {
+        m_minPage = minPage;
+        m_maxPage = maxPage;
+    }
+    int minPage() const { return m_minPage; }
+    int maxPage() const { return m_maxPage; }
+
     // Shows the dialog modally; true when the user confirmed it.
     bool exec();
 
@@ -33,6 +42,8 @@ private:
     QPrinter m_printer;
     QAbstractPrintDialog::PrintDialogOptions m_options;
     QWidget *m_dialogParent = nullptr;
+    int m_minPage = 0;
+    int m_maxPage = 0;
 };
 
 // Runs print dialogs. Production shows the system's dialog; tests install one
@@ -42,6 +53,9 @@ public:
     virtual ~PrintService() = default;
     // Must emit dialog.aboutToShow() as the dialog appears.
     virtual bool exec(PrintDialog &dialog, QWidget *parent) = 0;
+    // The printer's page setup; true when the user confirmed it. Production
+    // shows the system's page setup dialog.
+    virtual bool pageSetup(QPrinter &printer, QWidget *parent);
 
     static PrintService &instance();
     static void install(PrintService *service); // nullptr restores the system dialog

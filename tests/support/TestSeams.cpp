@@ -71,10 +71,23 @@ void ScriptedPrintService::answerNext(bool confirm, int dpi)
     m_answers.enqueue({ confirm, dpi });
 }
 
+void ScriptedPrintService::answerNextPages(int from, int to, int copies)
+{
+    m_answers.enqueue({ true, 600, from, to, copies });
+}
+
+bool ScriptedPrintService::pageSetup(QPrinter &, QWidget *)
+{
+    ++pageSetupsShown;
+    return false;
+}
+
 bool ScriptedPrintService::exec(PrintDialog &dialog, QWidget *)
 {
     ++dialogsShown;
     lastOptions = dialog.options();
+    lastMinPage = dialog.minPage();
+    lastMaxPage = dialog.maxPage();
     Q_EMIT dialog.aboutToShow();
     if (onShown)
         onShown();
@@ -86,5 +99,32 @@ bool ScriptedPrintService::exec(PrintDialog &dialog, QWidget *)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_lastPdf);
     printer.setResolution(answer.dpi);
+    if (answer.fromPage > 0) {
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(answer.fromPage, answer.toPage);
+    }
+    printer.setCopyCount(answer.copies);
     return true;
+}
+
+ScriptedFileDialogs::ScriptedFileDialogs()
+{
+    FileDialogs::install(this);
+}
+
+ScriptedFileDialogs::~ScriptedFileDialogs()
+{
+    FileDialogs::install(nullptr);
+}
+
+QString ScriptedFileDialogs::getSaveFileName(QWidget *, const QString &caption, const QString &)
+{
+    log << QStringLiteral("save: ") + caption;
+    return m_names.isEmpty() ? QString() : m_names.dequeue();
+}
+
+QString ScriptedFileDialogs::getOpenFileName(QWidget *, const QString &caption, const QString &)
+{
+    log << QStringLiteral("open: ") + caption;
+    return m_names.isEmpty() ? QString() : m_names.dequeue();
 }

@@ -2,6 +2,7 @@
 
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/FileDialogs.h"
 #include "ui/PrintDialog.h"
 
 #include <QQueue>
@@ -19,10 +20,17 @@ public:
     explicit PinnedClock(QDate today);
     ~PinnedClock() override;
     QDate currentDate() const override { return m_today; }
+    QDateTime currentDateTime() const override { return QDateTime(m_today, m_time); }
     void setToday(QDate today) { m_today = today; }
+    void setNow(const QDateTime &now)
+    {
+        m_today = now.date();
+        m_time = now.time();
+    }
 
 private:
     QDate m_today;
+    QTime m_time { 0, 0 }; // midnight until a time is pinned
 };
 
 // Records every box as "notice: TEXT", "question: TEXT", "error: TEXT",
@@ -58,9 +66,14 @@ public:
     ~ScriptedPrintService() override;
 
     void answerNext(bool confirm, int dpi = 600);
+    // Confirms the next dialog with pages `from` to `to` and a number of copies.
+    void answerNextPages(int from, int to, int copies);
     bool exec(PrintDialog &dialog, QWidget *parent) override;
+    bool pageSetup(QPrinter &printer, QWidget *parent) override; // counts it, answers No
 
     int dialogsShown = 0;
+    int pageSetupsShown = 0;
+    int lastMinPage = 0, lastMaxPage = 0;
     std::function<void()> onShown;
     QAbstractPrintDialog::PrintDialogOptions lastOptions;
     QString lastPdf() const { return m_lastPdf; }
@@ -69,8 +82,30 @@ private:
     struct Answer {
         bool confirm;
         int dpi;
+        int fromPage = 0; // 0: all pages
+        int toPage = 0;
+        int copies = 1;
     };
     QQueue<Answer> m_answers;
     QTemporaryDir m_dir;
     QString m_lastPdf;
+};
+
+// Answers file name dialogs from a script: the next queued name, or an empty
+// one (cancelled) when none is left. Records each dialog's caption.
+class ScriptedFileDialogs final : public FileDialogs {
+public:
+    ScriptedFileDialogs();
+    ~ScriptedFileDialogs() override;
+
+    void answerNext(const QString &fileName) { m_names.enqueue(fileName); }
+    QStringList log;
+
+    QString getSaveFileName(
+        QWidget *parent, const QString &caption, const QString &filter) override;
+    QString getOpenFileName(
+        QWidget *parent, const QString &caption, const QString &filter) override;
+
+private:
+    QQueue<QString> m_names;
 };

@@ -1,0 +1,265 @@
+#include "records/SummaryReport.h"
+
+#include "data/Cp1250.h"
+#include "data/TTextDataSet.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// The page in hundredths of a millimetre, so that the fitting of bands is
+// exact: the area between the margins, and the height of each band.
+constexpr int areaWidth = 27700;
+constexpr int areaHeight = 19000;
+constexpr int titleHeight = 710;
+constexpr int columnHeaderHeight = 635;
+constexpr int detailHeight = 580;
+constexpr int pageFooterHeight = 580;
+constexpr int detailBottomLimit = areaHeight - pageFooterHeight;
+
+constexpr double margin = 10.0;
+constexpr double textTop = 2.1;
+constexpr double stampLabelLeft = 215.1;
+constexpr double stampLeft = 237.1;
+constexpr double detailFieldWidth = 276.75;
+constexpr double headerLineWidth = 0.25;
+
+double mm(int hundredths)
+{
+    return hundredths / 100.0;
+}
+
+QFont arial(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Converts millimetres inside the margins to device pixels.
+struct MmScale {
+    double x;
+    double y;
+    QRectF rect(double left, double top, double width, double height) const
+    {
+        return { left * x, top * y, width * x, height * y };
+    }
+};
+
+void drawLabel(QPainter &painter, const MmScale &scale, const QFont &font, double left, double top,
+    const QString &text)
+{
+    painter.setFont(font);
+    painter.drawText(scale.rect(left, top, mm(areaWidth) - left, 0),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, text);
+}
+
+void paintTitle(QPainter &painter, const MmScale &scale, double top, const QString &stamp)
+{
+    painter.setFont(arial(14, true));
+    painter.drawText(scale.rect(0, top + textTop, mm(areaWidth), 0),
+        Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+        QStringLiteral("Zestawienie"));
+    drawLabel(
+        painter, scale, arial(8), stampLabelLeft, top + textTop, QStringLiteral("Data /Godzina :"));
+    drawLabel(painter, scale, arial(8), stampLeft, top + textTop, stamp);
+}
+
+void paintColumnHeader(QPainter &painter, const MmScale &scale, double top)
+{
+    drawLabel(painter, scale, arial(10), 0, top,
+        QStringLiteral("Pierwszy dzień okresu / Pomiar temperatury"));
+    const double bottom = (top + mm(columnHeaderHeight) - headerLineWidth / 2) * scale.y;
+    painter.save();
+    painter.setPen(QPen(Qt::black, headerLineWidth * scale.y));
+    painter.drawLine(QPointF(0, bottom), QPointF(mm(areaWidth) * scale.x, bottom));
+    painter.restore();
+}
+
+void paintDetail(QPainter &painter, const MmScale &scale, double top, const QByteArray &row)
+{
+    // One text row of the field; whatever does not fit is cut off at its edges.
+    painter.setFont(arial(8));
+    const QRectF field(
+        0, (top + textTop) * scale.y, detailFieldWidth * scale.x, painter.fontMetrics().height());
+    painter.drawText(field, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, rowText(row));
+}
+
+} // namespace
+
+QList<ReportPage> paginate(int rowCount)
+{
+    QList<ReportPage> pages;
+    int used = areaHeight; // no page yet: the first row starts one
+    for (int row = 0; row < rowCount; ++row) {
+        if (used + detailHeight > detailBottomLimit) {
+            const bool first = pages.isEmpty();
+            pages.append({ row, 0, first });
+            used = (first ? titleHeight : 0) + columnHeaderHeight;
+        }
+        ++pages.last().rowCount;
+        used += detailHeight;
+    }
+    return pages;
+}
+
+QList<PlacedBand> placeBands(const ReportPage &page)
+{
+    QList<PlacedBand> bands;
+    int top = 0;
+    if (page.hasTitle) {
+        bands.append({ ReportBand::Title, 0 });
+        top += titleHeight;
+    }
+    bands.append({ ReportBand::ColumnHeader, mm(top) });
+    top += columnHeaderHeight;
+    for (int row = page.firstRow; row < page.firstRow + page.rowCount; ++row) {
+        bands.append({ ReportBand::Detail, mm(top), row });
+        top += detailHeight;
+    }
+    bands.append({ ReportBand::PageFooter, mm(detailBottomLimit) });
+    return bands;
+}
+
+QString productionStamp(const QDateTime &moment, const QLocale &locale)
+{
+    const QString date = locale.toString(moment.date(), QLocale::ShortFormat);
+    if (moment.time() == QTime(0, 0))
+        return date;
+    return date + QLatin1Char(' ')
+        + locale.toString(moment, locale.timeFormat(QLocale::LongFormat));
+}
+
+QString rowText(const QByteArray &row)
+{
+    return cp1250::decode(row);
+}
+
+QPageLayout reportPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+        QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+}
+
+void paintReportPage(QPainter &painter, const ReportContent &content, const ReportPage &page,
+    double dotsPerMmX, double dotsPerMmY)
+{
+    const MmScale scale { dotsPerMmX, dotsPerMmY };
+    painter.save();
+    painter.setPen(Qt::black);
+    for (const PlacedBand &placed : placeBands(page)) {
+        switch (placed.band) {
+        case ReportBand::Title:
+            paintTitle(painter, scale, placed.top, content.stamp);
+            break;
+        case ReportBand::ColumnHeader:
+            paintColumnHeader(painter, scale, placed.top);
+            break;
+        case ReportBand::Detail:
+            paintDetail(painter, scale, placed.top, content.rows.at(placed.row));
+            break;
+        case ReportBand::PageFooter:
+            break; // an empty band that keeps its room at the bottom
+        }
+    }
+    painter.restore();
+}
+
+void renderReport(
+    const ReportContent &content, QPagedPaintDevice &device, const PageSelection &selection)
+{
+    const QList<ReportPage> pages = paginate(int(content.rows.size()));
+    const int first = std::max(selection.first, 1);
+    const int last = std::min(selection.last, int(pages.size()));
+    QList<int> sequence;
+    const int runs = selection.collate ? selection.copies : 1;
+    const int repeats = selection.collate ? 1 : selection.copies;
+    for (int run = 0; run < runs; ++run) {
+        for (int page = first; page <= last; ++page)
+            sequence.append(QList<int>(repeats, page - 1));
+    }
+    if (sequence.isEmpty())
+        return;
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw std::runtime_error("Drukarka jest niedostępna.");
+    const double dotsPerMmX = device.logicalDpiX() / 25.4;
+    const double dotsPerMmY = device.logicalDpiY() / 25.4;
+    for (qsizetype i = 0; i < sequence.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            throw std::runtime_error("Drukowanie nie powiodło się.");
+        paintReportPage(painter, content, pages.at(sequence.at(i)), dotsPerMmX, dotsPerMmY);
+    }
+    if (!painter.end())
+        throw std::runtime_error("Drukowanie nie powiodło się.");
+}
+
+void printReport(const ReportContent &content, QPrinter &printer)
+{
+    printer.setPageLayout(reportPageLayout());
+    const int pageCount = int(paginate(int(content.rows.size())).size());
+    PageSelection selection { 1, pageCount };
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        selection.first = printer.fromPage();
+        selection.last = printer.toPage() > 0 ? printer.toPage() : pageCount;
+    }
+    // A printer that makes its own copies gets one run; otherwise we repeat.
+    if (!printer.supportsMultipleCopies()) {
+        selection.copies = std::max(printer.copyCount(), 1);
+        selection.collate = printer.collateCopies();
+    }
+    renderReport(content, printer, selection);
+}
+
+void exportReportPdf(const ReportContent &content, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
+                                     .arg(fileName, file.errorString())
+                                     .toStdString());
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Miravela 2.0"));
+        writer.setTitle(QStringLiteral("Zestawienie"));
+        writer.setPageLayout(reportPageLayout());
+        const int pageCount = int(paginate(int(content.rows.size())).size());
+        renderReport(content, writer, { 1, pageCount });
+    }
+    if (!file.commit())
+        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
+                                     .arg(fileName, file.errorString())
+                                     .toStdString());
+}
+
+SummaryReport::SummaryReport(QObject *parent)
+    : QObject(parent)
+{
+    setObjectName(QStringLiteral("QuickRep1"));
+}
+
+void SummaryReport::build(const TTextDataSet &dataSet, const QDateTime &moment)
+{
+    ReportContent content { productionStamp(moment), {} };
+    const int count = dataSet.recordCount();
+    content.rows.reserve(count);
+    for (int index = 0; index < count; ++index)
+        content.rows.append(dataSet.fieldValueAt(index));
+    m_content = std::move(content);
+}
+
+int SummaryReport::pageCount() const
+{
+    return int(paginate(int(m_content.rows.size())).size());
+}
