@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -136,8 +137,11 @@ QString productionStamp(const QDateTime &moment, const QLocale &locale)
     const QString date = locale.toString(moment.date(), QLocale::ShortFormat);
     if (moment.time() == QTime(0, 0))
         return date;
-    return date + QLatin1Char(' ')
-        + locale.toString(moment, locale.timeFormat(QLocale::LongFormat));
+    // The long time is the clock time to the second; the zone name that
+    // some locales add to it says nothing on a printed page.
+    QString time = locale.timeFormat(QLocale::LongFormat);
+    time.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
+    return date + QLatin1Char(' ') + locale.toString(moment, time.trimmed());
 }
 
 QString rowText(const QByteArray &row)

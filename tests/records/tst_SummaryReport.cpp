@@ -170,8 +170,7 @@ private Q_SLOTS:
         const QLocale polish(QLocale::Polish, QLocale::Poland);
         const QString afternoon
             = productionStamp(QDateTime(QDate(2007, 3, 15), QTime(14, 5, 9)), polish);
-        QVERIFY2(
-            afternoon.startsWith(QStringLiteral("15.03.2007 14:05:09")), qPrintable(afternoon));
+        QCOMPARE(afternoon, QStringLiteral("15.03.2007 14:05:09"));
         QCOMPARE(productionStamp(QDateTime(QDate(2007, 3, 15), QTime(0, 0)), polish),
             QStringLiteral("15.03.2007"));
         QVERIFY(productionStamp(QDateTime(QDate(2007, 3, 15), QTime(0, 0, 1)), polish)
