@@ -33,10 +33,12 @@ def find_application(pyatspi, pid, timeout):
     while time.monotonic() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
         for index in range(desktop.childCount):
-            application = desktop.getChildAtIndex(index)
-            if application is not None and application.get_process_id() == pid:
-                if application.childCount > 0:
+            try:
+                application = desktop.getChildAtIndex(index)
+                if application.get_process_id() == pid and application.childCount > 0:
                     return application
+            except Exception:  # an application that came and went meanwhile
+                continue
         time.sleep(0.2)
     return None
 
@@ -111,7 +113,7 @@ def main():
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     program = subprocess.Popen(arguments.program, env=environment)
     try:
-        application = find_application(pyatspi, program.pid, timeout=15)
+        application = find_application(pyatspi, program.pid, timeout=30)
         if application is None:
             print("the program did not appear on the accessibility bus", file=sys.stderr)
             return 1
