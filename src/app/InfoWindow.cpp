@@ -1,5 +1,6 @@
 #include "app/InfoWindow.h"
 
+#include "ui/AccessibleRoles.h"
 #include "ui/StatusBar.h"
 #include "ui/Windows.h"
 
@@ -25,6 +26,7 @@ StatusBar *makeInfoWindow(
     // A dialog's border: a close button and no minimise or maximise.
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAccessibleRole(window, QAccessible::Dialog);
     window->setFixedSize(clientSize);
     return new StatusBar(QStringLiteral("StatusBar1"), statusBarHeight, window);
 }

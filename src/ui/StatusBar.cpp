@@ -1,7 +1,7 @@
 #include "ui/StatusBar.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include "ui/AccessibleRoles.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -33,23 +33,13 @@ protected:
     }
 };
 
-QAccessibleInterface *statusBarAccessible(const QString &, QObject *object)
-{
-    if (auto *bar = qobject_cast<StatusBar *>(object))
-        return new QAccessibleWidget(bar, QAccessible::StatusBar);
-    return nullptr;
-}
-
 } // namespace
 
 StatusBar::StatusBar(const QString &objectName, int height, QWidget *window)
     : QWidget(window)
 {
-    static const bool accessibleAsStatusBar
-        = (QAccessible::installFactory(statusBarAccessible), true);
-    Q_UNUSED(accessibleAsStatusBar);
-
     setObjectName(objectName);
+    setAccessibleRole(this, QAccessible::StatusBar);
     setGeometry(0, window->height() - height, window->width(), height);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/Windows.h"
 
+#include "ui/AccessibleRoles.h"
 #include "ui/Dialogs.h"
 #include "ui/WindowFrame.h"
 #include "ui/WindowPlacement.h"
@@ -9,6 +10,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMainWindow>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -22,6 +24,8 @@ void setWindowStyle(QWidget *window, const QString &objectName, const QString &c
     window->setWindowTitle(caption);
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    if (!qobject_cast<QMainWindow *>(window)) // a main window reads as a window already
+        setAccessibleRole(window, QAccessible::Window);
 }
 
 void makeFixedWindow(

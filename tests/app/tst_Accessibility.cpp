@@ -106,8 +106,12 @@ private Q_SLOTS:
     {
         TForm1 *form = forms().Form1;
         for (QWidget *window : QList<QWidget *> { form, forms().FormLD, forms().Form4,
-                 forms().FormWT, forms().Form3, forms().FormL, forms().FormA })
+                 forms().FormWT, forms().Form3, forms().FormL, forms().FormA }) {
             QCOMPARE(accessibleText(window, QAccessible::Name), window->windowTitle());
+            const bool dialog = window->windowType() == Qt::Dialog;
+            QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(),
+                dialog ? QAccessible::Dialog : QAccessible::Window);
+        }
         QCOMPARE(accessibleText(form->Button3, QAccessible::Name), QStringLiteral("Zapisz"));
         QCOMPARE(accessibleText(form->GroupBox2, QAccessible::Name), QStringLiteral("Dane"));
         QCOMPARE(accessibleText(form->DBGrid1, QAccessible::Name), form->GroupBox7->title());
