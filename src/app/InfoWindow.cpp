@@ -51,6 +51,7 @@ InfoTextWindow::InfoTextWindow(const QString &objectName, const QString &caption
     Memo1->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     Memo1->setWordWrapMode(QTextOption::WordWrap);
     Memo1->setPlainText(text);
+    Memo1->setAccessibleName(caption); // the caption panel above names the text
     Memo1->setReadOnly(true);
     // Read-only alone would leave selecting to the mouse.
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -111,6 +112,8 @@ private Q_SLOTS:
             const bool dialog = window->windowType() == Qt::Dialog;
             QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(),
                 dialog ? QAccessible::Dialog : QAccessible::Window);
+            if (auto *text = window->findChild<QPlainTextEdit *>(QStringLiteral("Memo1")))
+                QCOMPARE(accessibleText(text, QAccessible::Name), window->windowTitle());
         }
         QCOMPARE(accessibleText(form->Button3, QAccessible::Name), QStringLiteral("Zapisz"));
         QCOMPARE(accessibleText(form->GroupBox2, QAccessible::Name), QStringLiteral("Dane"));
@@ -120,6 +123,13 @@ private Q_SLOTS:
         QCOMPARE(
             accessibleText(form->GroupBox2, QAccessible::Description), hintOf(form->GroupBox2));
         QVERIFY(!hintOf(form->GroupBox2).isEmpty());
+        QCOMPARE(accessibleText(forms().Form4->Calendar1, QAccessible::Name),
+            QStringLiteral("Pomiar temperatury w dniu"));
+        for (const auto &[calendar, word] :
+            { std::pair("Calendar1", "od"), std::pair("Calendar2", "do") })
+            QCOMPARE(accessibleText(ProgramFixture::find(forms().FormLD, QLatin1String(calendar)),
+                         QAccessible::Name),
+                QLatin1String(word));
         QCOMPARE(accessibleText(forms().FormWT->Button1, QAccessible::Name),
             forms().FormWT->Button1->text());
     }
