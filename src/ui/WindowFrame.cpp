@@ -118,6 +118,8 @@ namespace WindowFrame {
 
 std::optional<QMargins> expectedMargins(QWidget *window)
 {
+    if (window->windowFlags() & Qt::FramelessWindowHint)
+        return QMargins(); // a splash screen and the like get no frame to allow for
 #ifdef MIRAVELA_X11
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         if (auto answer = askWindowManager(window))
@@ -125,7 +127,6 @@ std::optional<QMargins> expectedMargins(QWidget *window)
         return marginsOfAWindowOnScreen(window);
     }
 #endif
-    Q_UNUSED(window);
     return QMargins();
 }
 
