@@ -6,6 +6,7 @@
 #include "ui/WindowPlacement.h"
 
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QEvent>
 #include <QFont>
 #include <QGuiApplication>
@@ -24,7 +25,8 @@ void setWindowStyle(QWidget *window, const QString &objectName, const QString &c
     window->setWindowTitle(caption);
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    if (!qobject_cast<QMainWindow *>(window)) // a main window reads as a window already
+    // A main window or a dialog has its role from Qt already.
+    if (!qobject_cast<QMainWindow *>(window) && !qobject_cast<QDialog *>(window))
         setAccessibleRole(window, QAccessible::Window);
 }
 
@@ -63,8 +65,7 @@ public:
 
     static void replace(QWidget *window, FramePlace framePlace)
     {
-        delete window->findChild<FirstShowPlacement *>(
-            QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+        delete window->findChild<QObject *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
         new FirstShowPlacement(window, std::move(framePlace));
     }
 
@@ -118,7 +119,8 @@ void centreOnScreen(QWidget *window)
 {
     if (window->layout())
         window->layout()->activate();
-    // Where no frame is known yet; the first showing allows for the frame.
+    // Centred as a window without a frame for now (right where there is none,
+    // offscreen); the first showing allows for the frame.
     const QRect available = availableArea(window);
     window->move(WindowPlacement::centredFrame(available, window->size(), QMargins()));
     FirstShowPlacement::replace(window, [window](const QMargins &frame) {
