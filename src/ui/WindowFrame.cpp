@@ -1,9 +1,9 @@
 #include "ui/WindowFrame.h"
 
-#include <QApplication>
 #include <QWidget>
 
 #ifdef MIRAVELA_X11
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QThread>
