@@ -1,5 +1,6 @@
 #include "app/InfoWindow.h"
 
+#include "ui/AccessibleRoles.h"
 #include "ui/StatusBar.h"
 #include "ui/Windows.h"
 
@@ -25,6 +26,7 @@ StatusBar *makeInfoWindow(
     // A dialog's border: a close button and no minimise or maximise.
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAccessibleRole(window, QAccessible::Dialog);
     window->setFixedSize(clientSize);
     return new StatusBar(QStringLiteral("StatusBar1"), statusBarHeight, window);
 }
@@ -49,6 +51,7 @@ InfoTextWindow::InfoTextWindow(const QString &objectName, const QString &caption
     Memo1->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     Memo1->setWordWrapMode(QTextOption::WordWrap);
     Memo1->setPlainText(text);
+    Memo1->setAccessibleName(caption); // the caption panel above names the text
     Memo1->setReadOnly(true);
     // Read-only alone would leave selecting to the mouse.
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -220,6 +220,7 @@ void TForm1::createEntryViews()
 {
     DBGrid1 = new DBGrid(QStringLiteral("DBGrid1"), DataSource1, GroupBox7);
     DBGrid1->setGeometry(QRect(QPoint(24, 256) - GroupBox7->pos(), QSize(201, 57)));
+    DBGrid1->setAccessibleName(GroupBox7->title()); // a list is not named after its group by itself
     DBMemo1 = new DBMemo(QStringLiteral("DBMemo1"), DataSource1, GroupBox4);
     DBMemo1->setGeometry(QRect(QPoint(360, 160) - GroupBox4->pos(), QSize(73, 153)));
 }

@@ -70,6 +70,7 @@ void buildDateFrame(QWidget *window, const DateFrame &frame, const DateFrameName
 
     frame.calendar = new MonthCalendar(names.calendar, background, frame.panel);
     frame.calendar->setGeometry(8, 48, 145, calendarHeight);
+    frame.calendar->setAccessibleName(word); // "od" or "do", the frame's only caption
     frame.calendar->setDate(Clock::today());
 
     frame.today = makeButton(

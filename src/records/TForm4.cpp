@@ -114,6 +114,8 @@ void TForm4::createDateInputs()
     // The calendar lies on the window, over the group box.
     Calendar1 = new MonthCalendar(QStringLiteral("Calendar1"), Colours::lightGreen, this);
     Calendar1->setGeometry(24, 96, 185, 121);
+    // Lying over the group box, not in it, it takes the group's title by hand.
+    Calendar1->setAccessibleName(GroupBox1->title());
 }
 
 void TForm4::connectHandlers()

@@ -42,6 +42,8 @@ private:
 void setHint(QWidget *control, const QString &hint, StatusBar *bar, int panel)
 {
     control->setProperty(hintProperty, hint);
+    // A screen reader gives the hint as the control's description.
+    control->setAccessibleDescription(hint);
     control->setMouseTracking(true);
     control->installEventFilter(new HintFilter(control, bar, panel));
 }

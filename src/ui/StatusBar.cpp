@@ -1,34 +1,71 @@
 #include "ui/StatusBar.h"
 
+#include "ui/AccessibleRoles.h"
+
+#include <QLabel>
 #include <QPainter>
-#include <QStyleOption>
 #include <qdrawutil.h>
 
 namespace {
+
 constexpr int panelGap = 2;
 constexpr int textMargin = 3;
+
+// One panel: a sunken box with its text centred on one line, drawn as the
+// bar has always drawn it; a label, so that its text is read out.
+class Panel final : public QLabel {
+public:
+    Panel(const QString &objectName, QWidget *bar)
+        : QLabel(bar)
+    {
+        setObjectName(objectName);
+        setTextFormat(Qt::PlainText);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect().adjusted(textMargin, 0, -textMargin, 0),
+            Qt::AlignCenter | Qt::TextSingleLine, text());
+    }
+};
+
 } // namespace
 
 StatusBar::StatusBar(const QString &objectName, int height, QWidget *window)
     : QWidget(window)
 {
     setObjectName(objectName);
+    setAccessibleRole(this, QAccessible::StatusBar);
     setGeometry(0, window->height() - height, window->width(), height);
 }
 
 void StatusBar::setPanelWidths(const QList<int> &widths)
 {
+    qDeleteAll(m_panels);
+    m_panels.clear();
     m_widths = widths;
-    m_texts.resize(widths.size());
-    update();
+    for (int i = 0; i < widths.size(); ++i) {
+        auto *panel = new Panel(objectName() + QStringLiteral("Panel") + QString::number(i), this);
+        panel->show();
+        m_panels << panel;
+    }
+    layOutPanels();
+}
+
+QString StatusBar::panelText(int panel) const
+{
+    return panel >= 0 && panel < m_panels.size() ? m_panels[panel]->text() : QString();
 }
 
 void StatusBar::setPanelText(int panel, const QString &text)
 {
-    if (panel < 0 || panel >= m_texts.size() || m_texts[panel] == text)
+    if (panel < 0 || panel >= m_panels.size())
         return;
-    m_texts[panel] = text;
-    update(panelRect(panel));
+    m_panels[panel]->setText(text);
 }
 
 QRect StatusBar::panelRect(int panel) const
@@ -42,13 +79,17 @@ QRect StatusBar::panelRect(int panel) const
 
 void StatusBar::paintEvent(QPaintEvent *)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    for (int i = 0; i < m_widths.size(); ++i) {
-        const QRect box = panelRect(i);
-        qDrawShadePanel(&painter, box, palette(), true, 1);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(box.adjusted(textMargin, 0, -textMargin, 0),
-            Qt::AlignCenter | Qt::TextSingleLine, m_texts[i]);
-    }
+    QPainter(this).fillRect(rect(), palette().window());
+}
+
+void StatusBar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layOutPanels();
+}
+
+void StatusBar::layOutPanels()
+{
+    for (int i = 0; i < m_panels.size(); ++i)
+        m_panels[i]->setGeometry(panelRect(i));
 }

@@ -17,9 +17,11 @@ void setWindowStyle(QWidget *window, const QString &objectName, const QString &c
 // The same, for a window whose client area is a fixed width × height.
 void makeFixedWindow(
     QWidget *window, const QString &objectName, const QString &caption, int width, int height);
-// Centres a window on its screen's available area, frame included.
+// Centres a window on its screen's available area, frame included (title bar
+// and borders), from its first showing on. A later call replaces an earlier one.
 void centreOnScreen(QWidget *window);
-// Puts the top-left corner of a window's frame at a point of the screen.
+// Puts the top-left corner of a window's frame at a point of the screen, the
+// same way.
 void placeOnScreen(QWidget *window, QPoint frameTopLeft);
 // Shows a window non-modally, or brings it to the front when it is visible.
 void showOrRaise(QWidget *window);

@@ -1,0 +1,143 @@
+#include "ui/WindowFrame.h"
+
+#include <QWidget>
+
+#ifdef MIRAVELA_X11
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QThread>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#endif
+
+namespace {
+
+#ifdef MIRAVELA_X11
+
+template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply> ReplyPtr<Reply> owned(Reply *reply)
+{
+    return ReplyPtr<Reply>(reply, &std::free);
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    const auto reply = owned(xcb_intern_atom_reply(connection,
+        xcb_intern_atom(connection, false, uint16_t(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// _NET_FRAME_EXTENTS of a window: left, right, top and bottom.
+std::optional<QMargins> frameExtents(
+    xcb_connection_t *connection, xcb_window_t window, xcb_atom_t extents)
+{
+    const auto reply = owned(xcb_get_property_reply(connection,
+        xcb_get_property(connection, false, window, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+        return std::nullopt;
+    const auto *value = static_cast<const uint32_t *>(xcb_get_property_value(reply.get()));
+    return QMargins(int(value[0]), int(value[2]), int(value[1]), int(value[3]));
+}
+
+void requestFrameExtents(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t request)
+{
+    const auto tree
+        = owned(xcb_query_tree_reply(connection, xcb_query_tree(connection, window), nullptr));
+    if (!tree)
+        return;
+    xcb_client_message_event_t message {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = request;
+    xcb_send_event(connection, false, tree->root,
+        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+        reinterpret_cast<const char *>(&message));
+    xcb_flush(connection);
+}
+
+std::optional<QMargins> marginsOfAWindowOnScreen(const QWidget *window)
+{
+    std::optional<QMargins> anyKind;
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other == window || !other->isVisible())
+            continue;
+        const auto margins = WindowFrame::knownMargins(other);
+        if (!margins)
+            continue;
+        if (other->windowType() == window->windowType())
+            return margins;
+        if (!anyKind)
+            anyKind = margins;
+    }
+    return anyKind;
+}
+
+// Cleared when the window manager let a request go unanswered.
+bool windowManagerAnswers = true;
+
+std::optional<QMargins> askWindowManager(QWidget *window)
+{
+    constexpr int patienceMs = 100;
+    constexpr int pollMs = 2;
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return std::nullopt;
+    xcb_connection_t *connection = x11->connection();
+    const auto xWindow = xcb_window_t(window->winId()); // creates the window, still unmapped
+    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
+    if (extents == XCB_ATOM_NONE)
+        return std::nullopt;
+    if (auto known = frameExtents(connection, xWindow, extents))
+        return known;
+    if (!windowManagerAnswers)
+        return std::nullopt;
+
+    requestFrameExtents(connection, xWindow, atom(connection, "_NET_REQUEST_FRAME_EXTENTS"));
+    const QDeadlineTimer deadline(patienceMs);
+    do {
+        if (auto answer = frameExtents(connection, xWindow, extents))
+            return answer;
+        QThread::msleep(pollMs);
+    } while (!deadline.hasExpired());
+    windowManagerAnswers = false;
+    return std::nullopt;
+}
+
+#endif
+
+} // namespace
+
+namespace WindowFrame {
+
+std::optional<QMargins> expectedMargins(QWidget *window)
+{
+    if (window->windowFlags() & Qt::FramelessWindowHint)
+        return QMargins(); // a splash screen and the like get no frame to allow for
+#ifdef MIRAVELA_X11
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        if (auto answer = askWindowManager(window))
+            return answer;
+        return marginsOfAWindowOnScreen(window);
+    }
+#endif
+    return QMargins();
+}
+
+std::optional<QMargins> knownMargins(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    if (frame == client)
+        return std::nullopt;
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+        frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+} // namespace WindowFrame

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMargins>
+
+#include <optional>
+
+class QWidget;
+
+// The frame the window manager puts round a top-level window: its title bar
+// and borders, as margins round the client area.
+namespace WindowFrame {
+
+// The margins `window` will get from the window manager, known before the
+// window is mapped where possible. Under X11 the window manager is asked
+// (_NET_REQUEST_FRAME_EXTENTS) and given up to a tenth of a second once; a
+// manager that let that pass is not asked again, and the frame of a window of
+// ours already on the screen stands in, one of the same kind where there is
+// one. Empty when neither tells: the frame is known only after showing. With
+// no X11 (offscreen, other platforms) there is no frame to allow for.
+std::optional<QMargins> expectedMargins(QWidget *window);
+
+// The margins of a window's frame as Qt knows them now; empty while Qt knows
+// no frame (before the window manager has put one round a shown window).
+std::optional<QMargins> knownMargins(const QWidget *window);
+
+} // namespace WindowFrame
