@@ -675,7 +675,8 @@ private:
         flushBytes();
         if (c == QChar(paragraphSeparator))
             c = QChar::LineSeparator;
-        if (c.unicode() >= 0x20 || c == u'\t')
+        // Control characters are no text, and a picture's place has no picture.
+        if ((c.unicode() >= 0x20 || c == u'\t') && c != QChar::ObjectReplacementCharacter)
             m_text += c;
     }
 
@@ -780,7 +781,10 @@ void readPlainText(QByteArrayView bytes, QTextDocument &document)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.replace(QChar(paragraphSeparator), u'\n');
-    text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\n' && c != u'\t'; });
+    text.removeIf([](QChar c) {
+        return (c.unicode() < 0x20 && c != u'\n' && c != u'\t')
+            || c == QChar::ObjectReplacementCharacter;
+    });
     document.setPlainText(text);
 }
 

@@ -46,6 +46,22 @@ QByteArray escaped(QStringView text)
     return out;
 }
 
+// A font's name in the code page of its entry; ";" would end it early.
+QByteArray fontName(const QString &family)
+{
+    QByteArray out;
+    for (const char byte : cp1250::encode(family)) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (byte == '\\' || byte == '{' || byte == '}')
+            out += QByteArray("\\") + byte;
+        else if (code >= 0x80)
+            out += "\\'" + QByteArray(1, byte).toHex();
+        else if (code >= 0x20)
+            out += byte == ';' ? ' ' : byte;
+    }
+    return out;
+}
+
 // The fonts and colours that the runs use, in order of first use: font 0 is
 // the document's default font, colour 0 the automatic colour.
 class Tables {
@@ -72,9 +88,8 @@ public:
     {
         QByteArray out = "{\\fonttbl";
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-            QString name = m_fonts[i];
-            name.replace(u';', u' ');
-            out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset238 " + escaped(name) + ";}";
+            out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset238 " + fontName(m_fonts[i])
+                + ";}";
         }
         return out + '}';
     }

@@ -265,6 +265,23 @@ private Q_SLOTS:
         QCOMPARE(textOf(bytes), text);
     }
 
+    // The fuzzer's seeds, through the fuzzer's checks (fuzz/fuzz_rtf.cpp).
+    void fuzzSeedsSurviveTheWriter()
+    {
+        const QDir seeds(QFINDTESTDATA("../../fuzz/seeds-rtf"));
+        const QStringList files = seeds.entryList(QDir::Files);
+        QVERIFY(files.size() >= 5);
+        for (const QString &name : files) {
+            QTextDocument read;
+            RtfReader::read(readBytes(seeds.filePath(name)), read);
+            const QByteArray written = RtfWriter::write(read);
+            QTextDocument reread;
+            RtfReader::read(written, reread);
+            QVERIFY2(reread.toRawText() == read.toRawText(), qPrintable(name));
+            QVERIFY2(RtfWriter::write(reread) == written, qPrintable(name));
+        }
+    }
+
     void readsFilesOfOtherWriters_data()
     {
         QTest::addColumn<QString>("file");
