@@ -624,7 +624,8 @@ private:
             font.nameComplete = true;
             font.name = m_codePages.decode(codePageOf(font), font.nameBytes).trimmed();
             font.nameBytes.clear();
-        } else if (entry->second.nameBytes.size() < 256) {
+        } else if (static_cast<unsigned char>(byte) >= 0x20
+            && entry->second.nameBytes.size() < 256) {
             entry->second.nameBytes += byte;
         }
     }

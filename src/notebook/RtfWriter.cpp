@@ -66,15 +66,16 @@ QByteArray fontName(const QString &family)
 // the document's default font, colour 0 the automatic colour.
 class Tables {
 public:
-    explicit Tables(const QString &defaultFamily) { m_fonts << defaultFamily; }
+    explicit Tables(const QString &defaultFamily) { m_fonts << fontName(defaultFamily); }
 
     int fontIndex(const QString &family)
     {
-        if (family.isEmpty())
+        const QByteArray name = fontName(family);
+        if (name.isEmpty())
             return 0;
-        if (!m_fonts.contains(family))
-            m_fonts << family;
-        return int(m_fonts.indexOf(family));
+        if (!m_fonts.contains(name))
+            m_fonts << name;
+        return int(m_fonts.indexOf(name));
     }
 
     int colourIndex(const QColor &colour)
@@ -88,8 +89,7 @@ public:
     {
         QByteArray out = "{\\fonttbl";
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-            out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset238 " + fontName(m_fonts[i])
-                + ";}";
+            out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset238 " + m_fonts[i] + ";}";
         }
         return out + '}';
     }
@@ -106,7 +106,7 @@ public:
     }
 
 private:
-    QStringList m_fonts;
+    QList<QByteArray> m_fonts; // as written
     QList<QRgb> m_colours;
 };
 
