@@ -88,3 +88,19 @@ bool ScriptedPrintService::exec(PrintDialog &dialog, QWidget *)
     printer.setResolution(answer.dpi);
     return true;
 }
+
+ScriptedDateDialog::ScriptedDateDialog()
+{
+    DateDialog::install(this);
+}
+
+ScriptedDateDialog::~ScriptedDateDialog()
+{
+    DateDialog::install(nullptr);
+}
+
+std::optional<QDate> ScriptedDateDialog::pick(QWidget *, QDate shown)
+{
+    opened << shown;
+    return m_answers.isEmpty() ? std::nullopt : m_answers.dequeue();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Clock.h"
+#include "ui/DateDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/PrintDialog.h"
 
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 // Test doubles for the seams in ui/: a pinned clock, message boxes answered
 // from a script, and a print dialog that prints into a PDF file. Each installs
@@ -73,4 +75,20 @@ private:
     QQueue<Answer> m_answers;
     QTemporaryDir m_dir;
     QString m_lastPdf;
+};
+
+// Answers the calendar dialog "Data" from a script: the next scripted day, or
+// Cancel when none is left. Records the day each dialog opened on.
+class ScriptedDateDialog final : public DateDialog {
+public:
+    ScriptedDateDialog();
+    ~ScriptedDateDialog() override;
+
+    void answerNext(std::optional<QDate> day) { m_answers.enqueue(day); }
+    std::optional<QDate> pick(QWidget *parent, QDate shown) override;
+
+    QList<QDate> opened;
+
+private:
+    QQueue<std::optional<QDate>> m_answers;
 };
