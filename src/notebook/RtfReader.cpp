@@ -624,6 +624,9 @@ private:
             font.nameComplete = true;
             font.name = m_codePages.decode(codePageOf(font), font.nameBytes).trimmed();
             font.nameBytes.clear();
+            // Older systems name the Central European cut of a font "Arial CE".
+            if (codePageOf(font) == 1250 && font.name.endsWith(QLatin1String(" CE")))
+                font.name.chop(3);
         } else if (static_cast<unsigned char>(byte) >= 0x20
             && entry->second.nameBytes.size() < 256) {
             entry->second.nameBytes += byte;

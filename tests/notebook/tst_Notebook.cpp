@@ -3,9 +3,13 @@
 #include "notebook/TFormN.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
+#include "ui/DateDialog.h"
 #include "ui/StatusBar.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +23,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -180,6 +185,21 @@ private Q_SLOTS:
         QFETCH(QString, system);
         QFETCH(QString, format);
         QCOMPARE(DateEdit::displayFormat(system), format);
+    }
+
+    void theRealCalendarDialogIsCalledData()
+    {
+        applyProgramAppearance();
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            title = dialog->windowTitle();
+            dialog->findChild<QCalendarWidget *>()->setSelectedDate(QDate(2007, 3, 16));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        QCOMPARE(DateDialog::instance().pick(nullptr, QDate(2007, 3, 15)), QDate(2007, 3, 16));
+        QCOMPARE(title, QStringLiteral("Data"));
     }
 
     void padsLoadAndSaveTheirOwnFiles()

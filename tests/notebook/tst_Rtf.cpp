@@ -325,6 +325,8 @@ private Q_SLOTS:
             QCOMPARE(formatOf(document, QStringLiteral("Niebieski")).foreground().color(),
                 QColor(0, 0, 255));
             QCOMPARE(formatOf(document, QStringLiteral("Arial 14")).fontPointSize(), 14.0);
+            QCOMPARE(formatOf(document, QStringLiteral("Arial 14")).fontFamilies(),
+                QStringList({ "Arial" })); // not "Arial CE"
             QCOMPARE(formatOf(document, QStringLiteral("Zażółć")).fontPointSize(), 8.0);
             QVERIFY(
                 text.endsWith(QStringLiteral("kodowej: Ω\uf0b7\tpo tabulatorze\u2028nowa linia")));
