@@ -166,11 +166,21 @@ QByteArray RtfWriter::write(const QTextDocument &document)
     QByteArray body;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         body += paragraphStart + alignmentWord(block.blockFormat().alignment());
+        // Neighbouring runs that look the same in the file are one run.
+        QByteArray openRun;
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             const QTextFragment run = fragment.fragment();
-            body += runStart(run.charFormat(), tables, defaultHalfPoints) + escaped(run.text())
-                + '}';
+            const QByteArray start = runStart(run.charFormat(), tables, defaultHalfPoints);
+            if (start != openRun) {
+                if (!openRun.isEmpty())
+                    body += '}';
+                body += start;
+                openRun = start;
+            }
+            body += escaped(run.text());
         }
+        if (!openRun.isEmpty())
+            body += '}';
         body += "\\par\r\n";
     }
     return "{\\rtf1\\ansi\\ansicpg1250\\deff0" + tables.fontTable() + "\r\n" + tables.colourTable()

@@ -326,6 +326,9 @@ private Q_SLOTS:
             QStringList({ "error: Cannot open file Notatki2.txt",
                 "error: Cannot open file Notatki3.txt" }));
         QCOMPARE(paragraphs(folder.form->RichEdit1), QStringList({ "jeden" }));
+        folder.form->show(); // showing and looking are no writing
+        QVERIFY(QTest::qWaitForWindowExposed(folder.form.get()));
+        folder.form->PageControl1->setCurrentIndex(1);
         folder.form->RichEdit3->setPlainText(QStringLiteral("nowe")); // the user writes in pad 3
         dialogs.log.clear();
         folder.end();
