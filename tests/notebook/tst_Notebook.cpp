@@ -153,6 +153,8 @@ private Q_SLOTS:
                 bar->panelText(1), QStringLiteral("Bezpowrotnie usuwa całą zawartość notatnika."));
             hover(&form, print->mapTo(&form, QPoint(5, 5)));
             QCOMPARE(bar->panelText(1), QStringLiteral("Drukuje zawartość notatnika."));
+            hover(&form, strip->mapTo(&form, QPoint(200, 20))); // inside the bevel
+            QCOMPARE(bar->panelText(1), QStringLiteral("Drukuje zawartość notatnika."));
             for (auto *other : form.findChildren<StatusBar *>())
                 if (other != bar)
                     QCOMPARE(other->panelText(1), QString());
