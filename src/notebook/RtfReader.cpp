@@ -625,8 +625,8 @@ private:
             font.name = m_codePages.decode(codePageOf(font), font.nameBytes).trimmed();
             font.nameBytes.clear();
             // Older systems name the Central European cut of a font "Arial CE".
-            if (codePageOf(font) == 1250 && font.name.endsWith(QLatin1String(" CE")))
-                font.name.chop(3);
+            while (font.name.endsWith(QLatin1String(" CE")))
+                font.name = font.name.chopped(3).trimmed();
         } else if (static_cast<unsigned char>(byte) >= 0x20
             && entry->second.nameBytes.size() < 256) {
             entry->second.nameBytes += byte;
