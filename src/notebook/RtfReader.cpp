@@ -622,11 +622,8 @@ private:
         if (byte == ';') {
             FontEntry &font = entry->second;
             font.nameComplete = true;
-            font.name = m_codePages.decode(codePageOf(font), font.nameBytes).trimmed();
+            font.name = fontName(font);
             font.nameBytes.clear();
-            // Older systems name the Central European cut of a font "Arial CE".
-            while (font.name.endsWith(QLatin1String(" CE")))
-                font.name = font.name.chopped(3).trimmed();
         } else if (static_cast<unsigned char>(byte) >= 0x20
             && entry->second.nameBytes.size() < 256) {
             entry->second.nameBytes += byte;
@@ -651,6 +648,17 @@ private:
         m_pos += std::min<qsizetype>(std::max(length, 0), m_end - m_pos);
     }
 
+    QString fontName(const FontEntry &font)
+    {
+        QString name = m_codePages.decode(codePageOf(font), font.nameBytes);
+        name.removeIf([](QChar c) { return c.unicode() < 0x20; });
+        name = name.replace(u';', u' ').trimmed();
+        // Older systems name the Central European cut of a font "Arial CE".
+        while (name.endsWith(QLatin1String(" CE")))
+            name = name.chopped(3).trimmed();
+        return name;
+    }
+
     int codePageOf(const FontEntry &font) const
     {
         return font.codePage != 0 ? font.codePage : m_codePage;
@@ -664,7 +672,7 @@ private:
             return nullptr;
         FontEntry &font = found->second;
         if (!font.nameComplete && !font.nameBytes.isEmpty()) // a name without its ';'
-            font.name = m_codePages.decode(codePageOf(font), font.nameBytes).trimmed();
+            font.name = fontName(font);
         return &font;
     }
 
