@@ -16,6 +16,11 @@ namespace {
 
 const QString polishLetters = QStringLiteral("ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ");
 
+QString sourceFile(const QString &path)
+{
+    return QStringLiteral(MIRAVELA_SOURCE_DIR "/") + path;
+}
+
 QByteArray readBytes(const QString &path)
 {
     QFile file(path);
@@ -125,7 +130,7 @@ private Q_SLOTS:
         const QByteArray rtf = RtfWriter::write(document);
         // The word processor read this very file with the same text (its plain
         // text export is kept beside it, see readByTheWordProcessorAsWritten).
-        QCOMPARE(rtf, readBytes(QFINDTESTDATA("fixtures/written.rtf")));
+        QCOMPARE(rtf, readBytes(sourceFile("tests/notebook/fixtures/written.rtf")));
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl"));
         QVERIFY(rtf.contains("\\'bf\\'f3\\'b3\\'e6")); // "żółć" in the code page
         QVERIFY(rtf.contains("\\u937?")); // Ω is not
@@ -144,11 +149,11 @@ private Q_SLOTS:
     void readByTheWordProcessorAsWritten()
     {
         QTextDocument document;
-        RtfReader::read(readBytes(QFINDTESTDATA("fixtures/written.rtf")), document);
+        RtfReader::read(readBytes(sourceFile("tests/notebook/fixtures/written.rtf")), document);
         QString text = document.toRawText() + QChar(0x2029);
         text.replace(QChar(0x2029), u'\n').replace(QChar::LineSeparator, u'\n');
         const QByteArray exported
-            = readBytes(QFINDTESTDATA("fixtures/written-read-by-libreoffice.txt"));
+            = readBytes(sourceFile("tests/notebook/fixtures/written-read-by-libreoffice.txt"));
         QCOMPARE(text, QString::fromUtf8(exported).remove(QChar::ByteOrderMark));
     }
 
@@ -268,7 +273,7 @@ private Q_SLOTS:
     // The fuzzer's seeds, through the fuzzer's checks (fuzz/fuzz_rtf.cpp).
     void fuzzSeedsSurviveTheWriter()
     {
-        const QDir seeds(QFINDTESTDATA("../../fuzz/seeds-rtf"));
+        const QDir seeds(sourceFile("fuzz/seeds-rtf"));
         const QStringList files = seeds.entryList(QDir::Files);
         QVERIFY(files.size() >= 5);
         for (const QString &name : files) {
@@ -304,7 +309,7 @@ private Q_SLOTS:
         QFETCH(QString, bold);
         QFETCH(QString, italic);
         QTextDocument document;
-        RtfReader::read(readBytes(QFINDTESTDATA(QStringLiteral("fixtures/") + file)), document);
+        RtfReader::read(readBytes(sourceFile("tests/notebook/fixtures/" + file)), document);
         const QString text = document.toRawText();
         QVERIFY2(
             text.startsWith(QStringLiteral("Zażółć gęślą jaźń: ") + polishLetters + QChar(0x2029)),
