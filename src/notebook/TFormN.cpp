@@ -1,8 +1,328 @@
 #include "notebook/TFormN.h"
 
+#include "notebook/DateEdit.h"
+#include "notebook/RtfReader.h"
+#include "notebook/RtfWriter.h"
+#include "ui/Clock.h"
+#include "ui/Controls.h"
+#include "ui/DateTexts.h"
+#include "ui/Dialogs.h"
+#include "ui/Hints.h"
+#include "ui/PrintDialog.h"
+#include "ui/StatusBar.h"
 #include "ui/Windows.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <memory>
+#include <stdexcept>
+#include <utility>
+
+namespace {
+
+constexpr int clientWidth = 459;
+constexpr int clientHeight = 302;
+constexpr int stripHeight = 57;
+constexpr int statusBarHeight = 19;
+constexpr int hintPanel = 1;
+
+const QColor stripColours[] = { Colours::lightGreen, Colours::peach, Colours::fuchsia };
+
+QString numbered(const char *name, int number)
+{
+    return QString::fromLatin1(name) + QString::number(number);
+}
+
+// Lays the whole document out over the printable area of each page, as many
+// pages as it takes, in one print job.
+void printDocument(const QTextDocument &document, QPrinter &printer)
+{
+    const std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->documentLayout()->setPaintDevice(&printer);
+    copy->setDocumentMargin(0);
+    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+    copy->setPageSize(page);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw std::runtime_error("Drukarka jest niedostępna.");
+    const int pages = copy->pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0 && !printer.newPage())
+            throw std::runtime_error("Drukowanie nie powiodło się.");
+        painter.save();
+        const QRectF area(0, i * page.height(), page.width(), page.height());
+        painter.translate(0, -area.top());
+        painter.setClipRect(area);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = area;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        copy->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+    if (!painter.end())
+        throw std::runtime_error("Drukowanie nie powiodło się.");
+}
+
+} // namespace
 
 TFormN::TFormN()
 {
-    makeFixedWindow(this, QStringLiteral("FormN"), QStringLiteral("Notatnik"), 459, 302);
+    makeFixedWindow(
+        this, QStringLiteral("FormN"), QStringLiteral("Notatnik"), clientWidth, clientHeight);
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, clientWidth, clientHeight);
+    PrintDialog1 = new PrintDialog(this);
+    PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+    for (int i = 0; i < 3; ++i)
+        buildPad(i);
+    PageControl1->setCurrentIndex(0);
+    connectHandlers();
+    FormCreate();
+}
+
+TFormN::~TFormN()
+{
+    FormDestroy();
+}
+
+void TFormN::buildPad(int index)
+{
+    const int number = index + 1;
+    Pad &pad = m_pads[size_t(index)];
+    pad.fileName = QStringLiteral("Notatki%1.txt").arg(number);
+
+    pad.page = new QWidget;
+    pad.page->setObjectName(numbered("TabSheet", number));
+    PageControl1->addTab(pad.page, QStringLiteral("Notatka (%1)").arg(number));
+    pad.page->installEventFilter(this); // lays the page out when it gets its size
+
+    auto *strip = new QWidget(pad.page);
+    strip->setObjectName(numbered("Panel", number));
+    strip->setAutoFillBackground(true);
+    setColour(strip, QPalette::Window, stripColours[index]);
+    strip->setGeometry(0, 0, clientWidth, stripHeight);
+
+    auto *bevel = new QFrame(strip);
+    bevel->setObjectName(numbered("Bevel", number));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(16, 8, 417, 41);
+
+    pad.date = new DateEdit(numbered("DateEdit", number), strip);
+    pad.date->setGeometry(32, 16, 89, 21);
+    auto *clearButton = makeButton(
+        strip, numbered("Button", number), QStringLiteral("Wyczyść"), { 264, 16, 75, 25 });
+    auto *printButton = makeButton(
+        strip, numbered("Button", number + 3), QStringLiteral("Drukuj"), { 344, 16, 75, 25 });
+
+    pad.editor = new QTextEdit(pad.page);
+    pad.editor->setObjectName(numbered("RichEdit", number));
+    pad.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pad.editor->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    pad.bar = new StatusBar(numbered("StatusBar", number), statusBarHeight, pad.page);
+    pad.bar->setPanelWidths({ 70, 50 });
+
+    setHint(strip, QString(), pad.bar, hintPanel);
+    for (QWidget *part :
+        { static_cast<QWidget *>(pad.date), static_cast<QWidget *>(pad.date->lineEdit()),
+            static_cast<QWidget *>(pad.date->button()) })
+        setHint(part, QStringLiteral("Wybraną datę dopisuje do notatnika."), pad.bar, hintPanel);
+    setHint(clearButton, QStringLiteral("Bezpowrotnie usuwa całą zawartość notatnika."), pad.bar,
+        hintPanel);
+    setHint(printButton, QStringLiteral("Drukuje zawartość notatnika."), pad.bar, hintPanel);
+
+    const std::array<QWidget **, 3> sheets { &TabSheet1, &TabSheet2, &TabSheet3 };
+    const std::array<QWidget **, 3> strips { &Panel1, &Panel2, &Panel3 };
+    const std::array<QFrame **, 3> bevels { &Bevel1, &Bevel2, &Bevel3 };
+    const std::array<DateEdit **, 3> dates { &DateEdit1, &DateEdit2, &DateEdit3 };
+    const std::array<QPushButton **, 3> clears { &Button1, &Button2, &Button3 };
+    const std::array<QPushButton **, 3> prints { &Button4, &Button5, &Button6 };
+    const std::array<QTextEdit **, 3> editors { &RichEdit1, &RichEdit2, &RichEdit3 };
+    const std::array<StatusBar **, 3> bars { &StatusBar1, &StatusBar2, &StatusBar3 };
+    const auto i = size_t(index);
+    *sheets[i] = pad.page;
+    *strips[i] = strip;
+    *bevels[i] = bevel;
+    *dates[i] = pad.date;
+    *clears[i] = clearButton;
+    *prints[i] = printButton;
+    *editors[i] = pad.editor;
+    *bars[i] = pad.bar;
+}
+
+bool TFormN::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        for (Pad &pad : m_pads) {
+            if (watched != pad.page)
+                continue;
+            const int width = pad.page->width();
+            const int height = pad.page->height();
+            pad.date->parentWidget()->resize(width, stripHeight);
+            pad.editor->setGeometry(
+                0, stripHeight, width, std::max(0, height - stripHeight - statusBarHeight));
+            pad.bar->setGeometry(0, height - statusBarHeight, width, statusBarHeight);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFormN::connectHandlers()
+{
+    connectHandler(DateEdit1, &DateEdit::dateEntered, this, &TFormN::DateEdit1Change);
+    connectHandler(DateEdit2, &DateEdit::dateEntered, this, &TFormN::DateEdit2Change);
+    connectHandler(DateEdit3, &DateEdit::dateEntered, this, &TFormN::DateEdit3Change);
+    connectHandler(Button1, &QPushButton::clicked, this, &TFormN::Button1Click);
+    connectHandler(Button2, &QPushButton::clicked, this, &TFormN::Button2Click);
+    connectHandler(Button3, &QPushButton::clicked, this, &TFormN::Button3Click);
+    connectHandler(Button4, &QPushButton::clicked, this, &TFormN::Button4Click);
+    connectHandler(Button5, &QPushButton::clicked, this, &TFormN::Button5Click);
+    connectHandler(Button6, &QPushButton::clicked, this, &TFormN::Button6Click);
+}
+
+void TFormN::FormCreate()
+{
+    for (Pad &pad : m_pads) {
+        load(pad);
+        connect(pad.editor->document(), &QTextDocument::contentsChange, this,
+            [&pad](int, int removed, int added) {
+                if (removed > 0 || added > 0)
+                    pad.written = true;
+            });
+    }
+    const QString today = shortDateText(Clock::today());
+    for (Pad &pad : m_pads)
+        pad.bar->setPanelText(0, today);
+}
+
+void TFormN::FormDestroy()
+{
+    if (std::exchange(m_saved, true))
+        return;
+    for (Pad &pad : m_pads)
+        save(pad);
+}
+
+// A missing file is an empty pad (the file is made at the end); a file that
+// is there but cannot be read is reported, and the pad keeps its file
+// untouched unless the user writes in it.
+void TFormN::load(Pad &pad)
+{
+    if (!QFileInfo::exists(pad.fileName))
+        return;
+    QFile file(pad.fileName);
+    QByteArray bytes;
+    if (QFileInfo(pad.fileName).isFile() && file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError) {
+            QTextDocument *document = pad.editor->document();
+            RtfReader::read(bytes, *document);
+            document->clearUndoRedoStacks();
+            document->setModified(false);
+            return;
+        }
+    }
+    pad.unreadable = true;
+    Dialogs::instance().error(this, QStringLiteral("Cannot open file ") + pad.fileName);
+}
+
+void TFormN::save(Pad &pad)
+{
+    if (pad.unreadable && !pad.written)
+        return;
+    const QByteArray rtf = RtfWriter::write(*pad.editor->document());
+    QSaveFile file(pad.fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
+        Dialogs::instance().error(this, QStringLiteral("Cannot create file ") + pad.fileName);
+}
+
+// The date becomes a new last paragraph; the paragraphs before it keep their
+// text and looks. An empty pad holds the date alone.
+void TFormN::appendDate(Pad &pad)
+{
+    QTextDocument *document = pad.editor->document();
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    if (!document->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(pad.date->text());
+    cursor.endEditBlock();
+}
+
+void TFormN::clear(Pad &pad)
+{
+    Dialogs &dialogs = Dialogs::instance();
+    if (dialogs.question(
+            this, QStringLiteral("Czy na pewno usunąć zawartość tej strony Notatnika ???")))
+        pad.editor->clear();
+}
+
+void TFormN::print(Pad &pad)
+{
+    if (!PrintService::instance().exec(*PrintDialog1, this))
+        return;
+    QPrinter &printer = PrintDialog1->printer();
+    printer.setDocName(pad.fileName);
+    printDocument(*pad.editor->document(), printer);
+}
+
+void TFormN::DateEdit1Change()
+{
+    appendDate(m_pads[0]);
+}
+
+void TFormN::DateEdit2Change()
+{
+    appendDate(m_pads[1]);
+}
+
+void TFormN::DateEdit3Change()
+{
+    appendDate(m_pads[2]);
+}
+
+void TFormN::Button1Click()
+{
+    clear(m_pads[0]);
+}
+
+void TFormN::Button2Click()
+{
+    clear(m_pads[1]);
+}
+
+void TFormN::Button3Click()
+{
+    clear(m_pads[2]);
+}
+
+void TFormN::Button4Click()
+{
+    print(m_pads[0]);
+}
+
+void TFormN::Button5Click()
+{
+    print(m_pads[1]);
+}
+
+void TFormN::Button6Click()
+{
+    print(m_pads[2]);
 }

@@ -17,6 +17,15 @@ void applyProgramAppearance()
     }
 }
 
+namespace {
+
+// An empty note pad as the program installs it.
+const QByteArray emptyPad = QByteArrayLiteral(
+    "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1045{\\fonttbl{\\f0\\fnil\\fcharset238 MS Sans "
+    "Serif;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs16\\par\r\n}\r\n");
+
+} // namespace
+
 ProgramFixture::ProgramFixture(const QByteArray &daty)
     : m_previousDir(QDir::currentPath())
 {
@@ -29,6 +38,8 @@ ProgramFixture::ProgramFixture(const QByteArray &daty)
             qFatal("ProgramFixture: cannot write %s", qPrintable(file.fileName()));
     };
     write(QStringLiteral("Daty.txt"), daty);
+    for (const char *pad : { "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" })
+        write(QString::fromLatin1(pad), emptyPad);
     QDir::setCurrent(m_dir.path());
     m_program = std::make_unique<Program>();
 }

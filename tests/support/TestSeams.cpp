@@ -128,3 +128,19 @@ QString ScriptedFileDialogs::getOpenFileName(QWidget *, const QString &caption, 
     log << QStringLiteral("open: ") + caption;
     return m_names.isEmpty() ? QString() : m_names.dequeue();
 }
+
+ScriptedDateDialog::ScriptedDateDialog()
+{
+    DateDialog::install(this);
+}
+
+ScriptedDateDialog::~ScriptedDateDialog()
+{
+    DateDialog::install(nullptr);
+}
+
+std::optional<QDate> ScriptedDateDialog::pick(QWidget *, QDate shown)
+{
+    opened << shown;
+    return m_answers.isEmpty() ? std::nullopt : m_answers.dequeue();
+}

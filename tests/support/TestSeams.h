@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Clock.h"
+#include "ui/DateDialog.h"
 #include "ui/Dialogs.h"
 #include "ui/FileDialogs.h"
 #include "ui/PrintDialog.h"
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 // Test doubles for the seams in ui/: a pinned clock, message boxes answered
 // from a script, and a print dialog that prints into a PDF file. Each installs
@@ -108,4 +110,20 @@ public:
 
 private:
     QQueue<QString> m_names;
+};
+
+// Answers the calendar dialog "Data" from a script: the next scripted day, or
+// Cancel when none is left. Records the day each dialog opened on.
+class ScriptedDateDialog final : public DateDialog {
+public:
+    ScriptedDateDialog();
+    ~ScriptedDateDialog() override;
+
+    void answerNext(std::optional<QDate> day) { m_answers.enqueue(day); }
+    std::optional<QDate> pick(QWidget *parent, QDate shown) override;
+
+    QList<QDate> opened;
+
+private:
+    QQueue<std::optional<QDate>> m_answers;
 };
