@@ -100,6 +100,11 @@ int main(int argc, char *argv[])
         return 1;
     daty.write("07-03-15 15/36,6 16/36,7 17/37,0\r\n07-02-14 14/36,6 15/36,6\r\nMiravela 2.0\r\n");
     daty.close();
+    for (const char *pad : { "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" }) {
+        QFile file(folder.filePath(QString::fromLatin1(pad)));
+        if (!file.open(QIODevice::WriteOnly)) // an empty pad
+            return 1;
+    }
 
     const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     std::vector<Sample> programRuns, emptyRuns;

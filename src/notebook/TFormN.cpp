@@ -218,13 +218,15 @@ void TFormN::FormDestroy()
         save(pad);
 }
 
-// A missing file is an empty pad (the file is made at the end); a file that
-// is there but cannot be read is reported, and the pad keeps its file
-// untouched unless the user writes in it.
+// A pad whose file cannot be read is reported and starts empty. A missing
+// file is made at the end; a file that is there but unreadable is kept
+// untouched unless the user writes in that pad.
 void TFormN::load(Pad &pad)
 {
-    if (!QFileInfo::exists(pad.fileName))
+    if (!QFileInfo::exists(pad.fileName)) {
+        reportUnopened(pad);
         return;
+    }
     QFile file(pad.fileName);
     QByteArray bytes;
     if (QFileInfo(pad.fileName).isFile() && file.open(QIODevice::ReadOnly)) {
@@ -238,6 +240,11 @@ void TFormN::load(Pad &pad)
         }
     }
     pad.unreadable = true;
+    reportUnopened(pad);
+}
+
+void TFormN::reportUnopened(const Pad &pad)
+{
     Dialogs::instance().error(this, QStringLiteral("Cannot open file ") + pad.fileName);
 }
 

@@ -64,6 +64,7 @@ private:
     void buildPad(int index);
     void connectHandlers();
     void load(Pad &pad);
+    void reportUnopened(const Pad &pad);
     void save(Pad &pad);
     void appendDate(Pad &pad);
     void clear(Pad &pad);

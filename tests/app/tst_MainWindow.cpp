@@ -57,6 +57,11 @@ int runIn(const QString &folder, const std::function<void()> &whileRunning)
 {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder);
+    for (const char *pad : { "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" }) {
+        QFile file(QString::fromLatin1(pad)); // an empty pad, so that none is reported missing
+        if (!file.exists())
+            file.open(QIODevice::WriteOnly);
+    }
     // Waits for the event loop itself: start-up may process posted events.
     QTimer poll;
     poll.setInterval(5);
