@@ -108,7 +108,9 @@ void TFormN::buildPad(int index)
 
     pad.page = new QWidget;
     pad.page->setObjectName(numbered("TabSheet", number));
-    PageControl1->addTab(pad.page, QStringLiteral("Notatka (%1)").arg(number));
+    const QString caption = QStringLiteral("Notatka (%1)").arg(number);
+    PageControl1->addTab(pad.page, caption);
+    pad.page->setAccessibleName(caption);
     pad.page->installEventFilter(this); // lays the page out when it gets its size
 
     auto *strip = new QWidget(pad.page);
@@ -131,6 +133,7 @@ void TFormN::buildPad(int index)
 
     pad.editor = new QTextEdit(pad.page);
     pad.editor->setObjectName(numbered("RichEdit", number));
+    pad.editor->setAccessibleName(caption); // the pad is read out under its tab's caption
     pad.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pad.editor->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 

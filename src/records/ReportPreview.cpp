@@ -1,6 +1,7 @@
 #include "records/ReportPreview.h"
 
 #include "records/ReportFile.h"
+#include "ui/AccessibleRoles.h"
 #include "ui/Dialogs.h"
 #include "ui/FileDialogs.h"
 #include "ui/PrintDialog.h"
@@ -32,6 +33,7 @@ ReportPreview::ReportPreview(const ReportContent &content, QWidget *owner)
     setObjectName(QStringLiteral("ReportPreview"));
     setWindowTitle(QStringLiteral("Podgląd wydruku - Zestawienie"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAccessibleRole(this, QAccessible::Window);
     resize(clientWidth, clientHeight);
 
     ToolBar1 = new QToolBar(this);

@@ -122,6 +122,8 @@ private Q_SLOTS:
             form.PageControl1->setCurrentIndex(i);
             QWidget *page = form.PageControl1->widget(i);
             QCOMPARE(form.PageControl1->tabText(i), "Notatka (" + n + ")");
+            QCOMPARE(page->findChild<QTextEdit *>("RichEdit" + n)->accessibleName(),
+                form.PageControl1->tabText(i));
             auto *strip = page->findChild<QWidget *>("Panel" + n);
             QCOMPARE(strip->geometry(), QRect(0, 0, page->width(), 57));
             QCOMPARE(strip->palette().color(QPalette::Window), colours[i]);
