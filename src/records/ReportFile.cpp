@@ -189,7 +189,11 @@ Loaded load(const QString &fileName)
 {
     QFile file(fileName);
     Loaded loaded;
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A pipe or a device would be waited on or read without end: only a
+    // regular file can hold a saved report.
+    if (QFileInfo(fileName).exists() && !QFileInfo(fileName).isFile()) {
+        loaded = failed(Problem::NotAReport);
+    } else if (!file.open(QIODevice::ReadOnly)) {
         loaded = failed(Problem::Unreadable);
     } else if (file.size() > maxFileSize) {
         loaded = failed(Problem::TooLarge);

@@ -20,8 +20,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -244,6 +247,20 @@ private Q_SLOTS:
         const reportfile::Loaded loaded = reportfile::parse(bytes);
         QVERIFY(!loaded.content);
         QCOMPARE(int(loaded.problem), problem);
+    }
+
+    void onlyRegularFilesAreOpened()
+    {
+        // Reading a pipe would wait for a writer for ever.
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("raport.mzs"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const QString &name : { pipe, dir.path() }) {
+            const reportfile::Loaded loaded = reportfile::load(name);
+            QVERIFY(!loaded.content);
+            QCOMPARE(loaded.problem, reportfile::Problem::NotAReport);
+            QVERIFY(!loaded.message.isEmpty());
+        }
     }
 
     void previewWindow()
