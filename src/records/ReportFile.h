@@ -15,7 +15,6 @@ namespace reportfile {
 inline constexpr int currentVersion = 1;
 inline constexpr qint64 maxFileSize = 256 * 1024 * 1024;
 inline constexpr int maxStampSize = 256;
-inline constexpr int maxRowSize = 4096;
 
 enum class Problem { None, Unreadable, TooLarge, NotAReport, UnknownVersion, Damaged };
 

@@ -204,8 +204,9 @@ private Q_SLOTS:
 
     void fileRoundTrip()
     {
+        // Rows as long as any entry line: the file keeps what the report shows.
         QByteArrayList rows { "07-03-15 15/36,6", "", QByteArray("\x80\xff\x00 x", 5),
-            "Miravela 2.0" };
+            QByteArray(5000, 'x'), "Miravela 2.0" };
         const ReportContent content { QStringLiteral("15.03.2007 14:05:09 CET ż"), rows };
         const reportfile::Loaded loaded = reportfile::parse(reportfile::serialize(content));
         QCOMPARE(loaded.problem, reportfile::Problem::None);
