@@ -38,6 +38,9 @@ constexpr int clientHeight = 302;
 constexpr int stripHeight = 57;
 constexpr int statusBarHeight = 19;
 constexpr int hintPanel = 1;
+// Far more than years of notes; a bigger file is not a note pad, and reading
+// it whole could exhaust the memory.
+constexpr qint64 largestPadFile = 64 * 1024 * 1024;
 
 const QColor stripColours[] = { Colours::lightGreen, Colours::peach, Colours::fuchsia };
 
@@ -232,7 +235,8 @@ void TFormN::load(Pad &pad)
     }
     QFile file(pad.fileName);
     QByteArray bytes;
-    if (QFileInfo(pad.fileName).isFile() && file.open(QIODevice::ReadOnly)) {
+    const QFileInfo info(pad.fileName);
+    if (info.isFile() && info.size() <= largestPadFile && file.open(QIODevice::ReadOnly)) {
         bytes = file.readAll();
         if (file.error() == QFileDevice::NoError) {
             QTextDocument *document = pad.editor->document();

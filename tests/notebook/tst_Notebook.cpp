@@ -344,6 +344,18 @@ private Q_SLOTS:
         QVERIFY(folder.read("Notatki1.txt").startsWith("{\\rtf1"));
     }
 
+    void anOversizedPadFileIsNeitherReadNorOverwritten()
+    {
+        ScriptedDialogs dialogs;
+        PadFolder folder;
+        QFile huge("Notatki2.txt"); // sparse: it takes no room on the disk
+        QVERIFY(huge.resize(qint64(1) << 32));
+        folder.start();
+        QCOMPARE(dialogs.log, QStringList({ "error: Cannot open file Notatki2.txt" }));
+        folder.end();
+        QCOMPARE(QFileInfo("Notatki2.txt").size(), qint64(1) << 32);
+    }
+
     void aPadThatCannotBeWrittenLeavesTheOthersSaved()
     {
         ScriptedDialogs dialogs;
