@@ -1,6 +1,7 @@
 #include "ui/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace {
 
@@ -8,7 +9,17 @@ class SystemFileDialogs final : public FileDialogs {
 public:
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter) override
     {
-        return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+        QFileDialog dialog(parent, caption, QString(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without an ending gets the ending of the chosen kind of
+        // file, so that the open dialog lists it again.
+        const auto followKind = [&dialog](const QString &kind) {
+            dialog.setDefaultSuffix(
+                QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(kind).captured(1));
+        };
+        followKind(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followKind);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &filter) override
