@@ -448,8 +448,6 @@ private:
             s.colour = parameter;
             break;
         case Word::ParagraphDefaults:
-            s.alignment = Qt::AlignLeft;
-            break;
         case Word::AlignLeft:
             s.alignment = Qt::AlignLeft;
             break;
