@@ -1,0 +1,159 @@
+#include "data/BackupCopy.h"
+
+#include "data/PosixFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <sys/stat.h>
+
+using namespace posixfile;
+
+namespace {
+
+constexpr int maxCopiesPerSecond = 1000;
+
+// The copies of one file: NAME-yyyy-MM-dd-HHmmss.SUFFIX, then -2, -3, … for
+// further copies made within the same second.
+class CopyNames {
+public:
+    struct Copy {
+        QString stamp;
+        int number = 1;
+        QString fileName;
+
+        bool newerThan(const Copy &other) const
+        {
+            return stamp != other.stamp ? stamp > other.stamp : number > other.number;
+        }
+    };
+
+    explicit CopyNames(const QString &fileName)
+    {
+        const QFileInfo info(fileName);
+        m_base = info.completeBaseName();
+        m_suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+        m_pattern.setPattern(QLatin1Char('^') + QRegularExpression::escape(m_base)
+            + QStringLiteral("-(\\d{4}-\\d\\d-\\d\\d-\\d{6})(?:-(\\d{1,9}))?")
+            + QRegularExpression::escape(m_suffix) + QLatin1Char('$'));
+    }
+
+    QString name(const QString &stamp, int number) const
+    {
+        const QString count = number > 1 ? QLatin1Char('-') + QString::number(number) : QString();
+        return m_base + QLatin1Char('-') + stamp + count + m_suffix;
+    }
+
+    std::optional<Copy> parse(const QString &fileName) const
+    {
+        const QRegularExpressionMatch match = m_pattern.match(fileName);
+        if (!match.hasMatch())
+            return std::nullopt;
+        const int number = match.hasCaptured(2) ? match.captured(2).toInt() : 1;
+        return Copy { match.captured(1), number, fileName };
+    }
+
+private:
+    QString m_base;
+    QString m_suffix;
+    QRegularExpression m_pattern;
+};
+
+bool copyInto(const QByteArray &file, QIODevice &device)
+{
+    const int fd = openFile(file, O_RDONLY);
+    if (fd < 0)
+        return false;
+    constexpr qsizetype chunk = 1 << 20;
+    const std::unique_ptr<char[]> buffer(new char[chunk]);
+    ssize_t read = 0;
+    while ((read = uninterrupted([&] { return ::read(fd, buffer.get(), chunk); })) > 0) {
+        if (device.write(buffer.get(), read) != read)
+            break;
+    }
+    ::close(fd);
+    return read == 0;
+}
+
+// A hard link costs nothing even for a big file; where the file system has
+// none, a copy. Returns why no copy was made, or the name made in `made`.
+QString makeCopy(const QByteArray &file, const QString &folder, const CopyNames &names,
+    const QString &stamp, QString &made)
+{
+    for (int number = 1; number <= maxCopiesPerSecond; ++number) {
+        const QString copy = folder + QLatin1Char('/') + names.name(stamp, number);
+        const QByteArray copyPath = QFile::encodeName(copy);
+        if (::link(file.constData(), copyPath.constData()) == 0) {
+            syncFolder(QFile::encodeName(folder)); // the link outlives a power cut
+            made = copy;
+            return {};
+        }
+        if (errno == EEXIST)
+            continue;
+        struct stat status = {};
+        if (::lstat(copyPath.constData(), &status) == 0)
+            continue;
+        if (errno != ENOENT)
+            return describe(errno);
+        const SaveResult copied
+            = saveFile(copy, [&file](QIODevice &device) { return copyInto(file, device); });
+        if (!copied.saved())
+            return copied.error;
+        made = copy;
+        return {};
+    }
+    return describe(EEXIST);
+}
+
+void removeOldCopies(const QString &folder, const CopyNames &names, int keep, const QString &made)
+{
+    std::vector<CopyNames::Copy> copies;
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::NoSymLinks | QDir::Hidden);
+    for (const QString &fileName : files) {
+        if (std::optional<CopyNames::Copy> copy = names.parse(fileName))
+            copies.push_back(std::move(*copy));
+    }
+    if (keep < 1 || copies.size() <= size_t(keep))
+        return;
+    std::sort(copies.begin(), copies.end(),
+        [](const CopyNames::Copy &a, const CopyNames::Copy &b) { return a.newerThan(b); });
+    const QString madeName = QFileInfo(made).fileName();
+    for (auto copy = copies.begin() + keep; copy != copies.end(); ++copy) {
+        // A clock set back names a new copy as older; it stays all the same.
+        if (copy->fileName != madeName)
+            QFile::remove(folder + QLatin1Char('/') + copy->fileName);
+    }
+}
+
+} // namespace
+
+QString keepBackupCopy(const QString &path, const QString &file, const BackupCopies &backups)
+{
+    const QFileInfo given(path);
+    const QString folder = given.dir().filePath(backups.folderName);
+    const auto problem = [&](const QString &reason) {
+        return QStringLiteral("Nie można zrobić kopii zapasowej pliku %1 w folderze %2: %3")
+            .arg(given.fileName(), backups.folderName, reason);
+    };
+    if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST)
+        return problem(describe(errno));
+    QDateTime moment = backups.now ? backups.now() : QDateTime();
+    if (!moment.isValid())
+        moment = QDateTime::currentDateTime();
+    const CopyNames names(given.fileName());
+    QString made;
+    const QString error = makeCopy(QFile::encodeName(file), folder, names,
+        moment.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), made);
+    if (made.isEmpty())
+        return problem(error);
+    removeOldCopies(folder, names, backups.keep, made);
+    return {};
+}

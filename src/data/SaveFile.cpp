@@ -1,0 +1,285 @@
+#include "data/SaveFile.h"
+
+#include "data/BackupCopy.h"
+#include "data/PosixFile.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace posixfile;
+
+// Writes into an open file. Small writes are gathered in a buffer, big ones go
+// out as they come. The first failure sticks: every later write fails too, and
+// error() tells why.
+class DescriptorDevice final : public QIODevice {
+public:
+    explicit DescriptorDevice(int fd)
+        : m_fd(fd)
+    {
+        m_buffer.reserve(bufferSize);
+        QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    bool flushBuffer()
+    {
+        if (m_error == 0 && !m_buffer.isEmpty()
+            && !writeAll(m_fd, m_buffer.constData(), m_buffer.size(), m_error))
+            setErrorString(describe(m_error));
+        m_buffer.resize(0);
+        return m_error == 0;
+    }
+
+    bool seek(qint64 position) override
+    {
+        if (!flushBuffer())
+            return false;
+        if (::lseek(m_fd, position, SEEK_SET) < 0) {
+            fail(errno);
+            return false;
+        }
+        return QIODevice::seek(position);
+    }
+
+    int error() const { return m_error; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (m_error != 0)
+            return -1;
+        if (m_buffer.size() + size > bufferSize && !flushBuffer())
+            return -1;
+        if (size >= bufferSize) {
+            if (!writeAll(m_fd, data, size, m_error)) {
+                setErrorString(describe(m_error));
+                return -1;
+            }
+        } else {
+            m_buffer.append(data, size);
+        }
+        return size;
+    }
+
+private:
+    static constexpr qsizetype bufferSize = 64 * 1024;
+
+    void fail(int error)
+    {
+        m_error = error;
+        setErrorString(describe(error));
+    }
+
+    int m_fd;
+    int m_error = 0;
+    QByteArray m_buffer;
+};
+
+// A hidden, uniquely named file beside the target, removed again unless it
+// was renamed over the target.
+class TemporaryFile {
+public:
+    TemporaryFile() = default;
+    TemporaryFile(const TemporaryFile &) = delete;
+    TemporaryFile &operator=(const TemporaryFile &) = delete;
+
+    ~TemporaryFile()
+    {
+        closeFile();
+        if (!m_path.isEmpty())
+            ::unlink(m_path.constData());
+    }
+
+    // Creates it with `mode` less the umask; false with errno set on failure.
+    bool create(const QByteArray &folder, const QByteArray &name, mode_t mode)
+    {
+        static constexpr char letters[]
+            = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            QByteArray path = folder + '.' + name + '.';
+            for (int i = 0; i < 6; ++i)
+                path += letters[QRandomGenerator::system()->bounded(int(sizeof letters - 1))];
+            m_fd = openFile(path, O_WRONLY | O_CREAT | O_EXCL, mode);
+            if (m_fd >= 0) {
+                m_path = path;
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
+        return false;
+    }
+
+    int fd() const { return m_fd; }
+    const QByteArray &path() const { return m_path; }
+
+    // Closes the file; false with errno set when closing reports a failure.
+    bool closeFile()
+    {
+        if (m_fd < 0)
+            return true;
+        const int result = ::close(std::exchange(m_fd, -1));
+        // After EINTR the descriptor is gone all the same, and the data was synced.
+        return result == 0 || errno == EINTR;
+    }
+
+    void renamed() { m_path.clear(); }
+
+private:
+    int m_fd = -1;
+    QByteArray m_path;
+};
+
+// Where the file is really written, and what is there now.
+struct Target {
+    QByteArray path; // a link resolved
+    QByteArray folder; // with a trailing '/', or empty for the current folder
+    QByteArray name;
+    std::optional<struct stat> existing;
+};
+
+// Empty error when the target could be found; a dangling link is an error.
+std::optional<Target> resolveTarget(const QString &path, int &error)
+{
+    Target target;
+    target.path = QFile::encodeName(path);
+    struct stat status = {};
+    if (::lstat(target.path.constData(), &status) == 0) {
+        if (S_ISLNK(status.st_mode)) {
+            char resolved[PATH_MAX];
+            if (!::realpath(target.path.constData(), resolved)) {
+                error = errno;
+                return std::nullopt;
+            }
+            target.path = resolved;
+            if (::stat(resolved, &status) != 0) {
+                error = errno;
+                return std::nullopt;
+            }
+        }
+        target.existing = status;
+    } else if (errno != ENOENT) {
+        error = errno;
+        return std::nullopt;
+    }
+    const qsizetype slash = target.path.lastIndexOf('/');
+    target.folder = target.path.first(slash + 1);
+    target.name = target.path.sliced(slash + 1);
+    return target;
+}
+
+bool sameContents(const QByteArray &first, const QByteArray &second)
+{
+    const int a = openFile(first, O_RDONLY);
+    const int b = openFile(second, O_RDONLY);
+    bool same = a >= 0 && b >= 0;
+    constexpr size_t chunk = 256 * 1024;
+    const std::unique_ptr<char[]> bufferA(new char[chunk]), bufferB(new char[chunk]);
+    while (same) {
+        const ssize_t readA = uninterrupted([&] { return ::read(a, bufferA.get(), chunk); });
+        const ssize_t readB = uninterrupted([&] { return ::read(b, bufferB.get(), chunk); });
+        same = readA == readB && readA >= 0
+            && std::memcmp(bufferA.get(), bufferB.get(), size_t(std::max<ssize_t>(readA, 0))) == 0;
+        if (readA <= 0)
+            break;
+    }
+    for (const int fd : { a, b }) {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    return same;
+}
+
+// The new contents differ from the old file: sizes first, bytes only when the
+// sizes agree, so that the common case costs one stat.
+bool contentsChanged(const Target &target, const TemporaryFile &temporary)
+{
+    struct stat written = {};
+    if (::stat(temporary.path().constData(), &written) != 0)
+        return true;
+    return written.st_size != target.existing->st_size
+        || !sameContents(target.path, temporary.path());
+}
+
+SaveResult failure(int error)
+{
+    return { describe(error), {} };
+}
+
+} // namespace
+
+SaveResult saveFile(
+    const QString &path, const std::function<bool(QIODevice &)> &write, const BackupCopies &backups)
+{
+    int error = 0;
+    const std::optional<Target> target = resolveTarget(path, error);
+    if (!target)
+        return failure(error);
+
+    TemporaryFile temporary;
+    if (!temporary.create(target->folder, target->name, 0666))
+        return failure(errno);
+    if (target->existing) {
+        // The owner is kept where that is allowed (root may give a file away);
+        // a failure there changes nothing for the user, but the mode must hold.
+        const bool otherOwner
+            = target->existing->st_uid != ::geteuid() || target->existing->st_gid != ::getegid();
+        if (otherOwner
+            && ::fchown(temporary.fd(), target->existing->st_uid, target->existing->st_gid) != 0) {
+        }
+        if (::fchmod(temporary.fd(), target->existing->st_mode & 07777) != 0)
+            return failure(errno);
+    }
+
+    {
+        DescriptorDevice device(temporary.fd());
+        const bool written = write(device);
+        if (!device.flushBuffer())
+            return failure(device.error());
+        if (!written)
+            return failure(EIO);
+    }
+    if (uninterrupted([&] { return ::fsync(temporary.fd()); }) != 0 || !temporary.closeFile())
+        return failure(errno);
+
+    SaveResult result;
+    if (!backups.folderName.isEmpty() && target->existing && S_ISREG(target->existing->st_mode)
+        && contentsChanged(*target, temporary)) {
+        result.backupError = keepBackupCopy(path, QFile::decodeName(target->path), backups);
+        if (!result.backupError.isEmpty())
+            std::fprintf(stderr, "%s\n", result.backupError.toLocal8Bit().constData());
+    }
+
+    if (::rename(temporary.path().constData(), target->path.constData()) != 0)
+        return { describe(errno), result.backupError };
+    temporary.renamed();
+    if (const int syncError = syncFolder(target->folder); syncError != 0)
+        return { describe(syncError), result.backupError };
+    return result;
+}
+
+SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups)
+{
+    return saveFile(
+        path,
+        [bytes](
+            QIODevice &device) { return device.write(bytes.data(), bytes.size()) == bytes.size(); },
+        backups);
+}

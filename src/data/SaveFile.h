@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+// Older versions of a file, kept in a folder beside it before it is replaced:
+// FOLDER/NAME-yyyy-MM-dd-HHmmss.SUFFIX, a hard link where the file system
+// allows it, a copy otherwise.
+struct BackupCopies {
+    QString folderName; // e.g. "kopie"; empty: no copies are kept
+    std::function<QDateTime()> now; // the moment a copy is named after
+    int keep = 20; // how many of each file's copies stay, the newest ones
+};
+
+struct [[nodiscard]] SaveResult {
+    QString error; // why the file was not saved, for the user; empty when it was
+    QString backupError; // why no copy of the old file was kept; the save went on
+    bool saved() const { return error.isEmpty(); }
+};
+
+// The one way the program writes a file. `write` streams the new contents into
+// the device it is given, returning false when it could not. The contents go
+// to a hidden temporary file beside the target; every write, the flush and the
+// sync to disk are checked, and only then is the temporary file renamed over
+// the target and the folder synced, so that the rename outlives a power cut.
+// On any failure the temporary file is removed and the old file stays as it
+// was, byte for byte. A symbolic link is written where it points; a dangling
+// one is a failure. The old file's permissions are kept (a new file gets
+// 0666 less the umask).
+//
+// With `backups`, the old file is kept as a copy when the new contents differ
+// from it. A copy that cannot be made never stops the save: one line about it
+// goes to the error output, and the result tells it.
+SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> &write,
+    const BackupCopies &backups = {});
+SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups = {});
