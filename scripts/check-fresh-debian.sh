@@ -104,17 +104,25 @@ grep -q '100% tests passed' "$step_log" || failed "ctest did not report every te
 passed
 
 step "./run.sh (offscreen)" run
-# run.sh execs the launcher, which execs the program: the process started here
-# becomes the program once the release tree is built and the folder seeded.
 in_root bash -c 'cd /root/miravela && exec env QT_QPA_PLATFORM=offscreen ./run.sh' >"$step_log" 2>&1 &
-run_pid=$!
+run_job=$!
+# The first run builds a release tree; then the launcher seeds the folder and
+# becomes the program.
 program=$root/root/miravela/build/release/src/miravela
+program_pid() {
+    local exe
+    for exe in /proc/[0-9]*/exe; do
+        [ "$(readlink "$exe" 2>/dev/null)" = "$program" ] && { basename "$(dirname "$exe")"; return; }
+    done
+}
+run_pid=""
 for _ in $(seq 1 1800); do
-    [ "$(readlink "/proc/$run_pid/exe" 2>/dev/null)" = "$program" ] && break
-    kill -0 "$run_pid" 2>/dev/null || failed "run.sh ended before the program started"
+    run_pid=$(program_pid)
+    [ -n "$run_pid" ] && break
+    kill -0 "$run_job" 2>/dev/null || failed "run.sh ended before the program started"
     sleep 1
 done
-[ "$(readlink "/proc/$run_pid/exe" 2>/dev/null)" = "$program" ] || failed "the program did not start"
+[ -n "$run_pid" ] || failed "the program did not start"
 sleep 5
 kill -0 "$run_pid" 2>/dev/null || failed "the program ended within 5 seconds"
 for file in Daty.txt Notatki1.txt Notatki2.txt Notatki3.txt; do
@@ -122,7 +130,7 @@ for file in Daty.txt Notatki1.txt Notatki2.txt Notatki3.txt; do
         || failed "~/Miravela/$file was not seeded"
 done
 kill "$run_pid"
-wait "$run_pid" 2>/dev/null || true
+wait "$run_job" 2>/dev/null || true
 passed
 
 step "Debian package (README's commands) and apt install" package
