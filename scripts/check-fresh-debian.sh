@@ -112,7 +112,10 @@ program=$root/root/miravela/build/release/src/miravela
 program_pid() {
     local exe
     for exe in /proc/[0-9]*/exe; do
-        [ "$(readlink "$exe" 2>/dev/null)" = "$program" ] && { basename "$(dirname "$exe")"; return; }
+        if [ "$(readlink "$exe" 2>/dev/null)" = "$program" ]; then
+            basename "$(dirname "$exe")"
+            return
+        fi
     done
 }
 run_pid=""
