@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/CommandLine.h"
 #include "app/TForm1.h"
 #include "app/TForm3.h"
 #include "app/TForm5.h"
@@ -93,6 +94,8 @@ int runProgram()
 
 int runMiravela(int argc, char *argv[])
 {
+    if (const std::optional<int> status = handleCommandLine(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Miravela"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));

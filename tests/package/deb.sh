@@ -2,7 +2,7 @@
 # Builds the Debian package in a Release tree of its own, unpacks it into a
 # scratch root with dpkg -x and checks what it installs: the program, the
 # launcher, the menu entry, the icons, the default data, and that the launcher
-# seeds a fresh data folder and leaves an existing one alone.
+# seeds a fresh data folder, leaves an existing one alone and answers its options.
 #   deb.sh SOURCE_DIR BUILD_DIR CXX_COMPILER
 set -eu
 source_dir=$1
@@ -66,12 +66,36 @@ entry=$root/usr/share/applications/miravela.desktop
 desktop-file-validate "$entry" || fail "desktop entry does not validate"
 grep -qx 'Exec=miravela' "$entry" && grep -qx 'Icon=miravela' "$entry" || fail "Exec or Icon"
 
+# The options, answered by the real program without a display (env -i): the
+# usage or the version with status 0, any other option or a second folder
+# refused in one line with status 2, and nothing created either way.
+home=$scratch/home
+launch() {
+    (cd "$scratch" && env -i HOME="$home" PATH="$root/usr/bin:/usr/bin:/bin" miravela "$@") \
+        >"$scratch/out" 2>"$scratch/err"
+}
+refused() {
+    status=0
+    launch "$@" || status=$?
+    [ "$status" = 2 ] && [ ! -s "$scratch/out" ] && [ "$(wc -l <"$scratch/err")" = 1 ] \
+        || fail "$*: status $status, $(cat "$scratch/out" "$scratch/err")"
+}
+launch --help || fail "--help exits $?"
+grep -q '^Użycie: miravela \[FOLDER\]' "$scratch/out" && grep -q -- '--version' "$scratch/out" \
+    || fail "--help prints: $(cat "$scratch/out")"
+launch dane --version && [ "$(cat "$scratch/out")" = "miravela 2.0" ] || fail "--version"
+refused --bogus --help
+refused -h
+refused -
+refused a -- b
+[ ! -e "$home" ] && [ ! -e "$scratch/dane" ] && [ ! -e "$scratch/a" ] \
+    || fail "an option created a folder"
+
 # The program is replaced by a stand-in that writes down where and how it was started.
 started=$scratch/started
 printf '#!/bin/sh\npwd > "%s"; echo "${LANG-}" >> "%s"\n' "$started" "$started" > "$binary"
 
 # Started from the menu: by name, in a session without a locale.
-home=$scratch/home
 env -i HOME="$home" PATH="$root/usr/bin:/usr/bin:/bin" miravela
 printf '%s\npl_PL.UTF-8\n' "$home/Miravela" | cmp - "$started" || fail "fresh start: $(cat "$started")"
 for file in Daty.txt Notatki1.txt Notatki2.txt Notatki3.txt; do
@@ -98,4 +122,10 @@ other="$scratch/inny folder"
 env -i HOME="$home" PATH=/usr/bin:/bin "$root/usr/bin/miravela" "$other"
 [ "$(head -n 1 "$started")" = "$other" ] && cmp "$defaults/Daty.txt" "$other/Daty.txt" \
     || fail "folder argument"
+# A folder whose name begins with "-", after "--" or as a path.
+(cd "$scratch" && env -i HOME="$home" PATH=/usr/bin:/bin "$root/usr/bin/miravela" -- -dane)
+[ "$(head -n 1 "$started")" = "$scratch/-dane" ] && [ -f "$scratch/-dane/Daty.txt" ] \
+    || fail "folder after --: $(cat "$started")"
+(cd "$scratch" && env -i HOME="$home" PATH=/usr/bin:/bin "$root/usr/bin/miravela" ./-inne)
+[ "$(head -n 1 "$started")" = "$scratch/-inne" ] || fail "folder ./-inne"
 echo "package and launcher are sound"
