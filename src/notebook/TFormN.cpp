@@ -62,12 +62,12 @@ void printDocument(const QTextDocument &document, QPrinter &printer)
     QPainter painter;
     if (!painter.begin(&printer))
         throw std::runtime_error("Drukarka jest niedostępna.");
-    const int pages = copy->pageCount();
-    for (int i = 0; i < pages; ++i) {
+    const QList<int> pages = paintedPages(printer, copy->pageCount());
+    for (qsizetype i = 0; i < pages.size(); ++i) {
         if (i > 0 && !printer.newPage())
             throw std::runtime_error("Drukowanie nie powiodło się.");
         painter.save();
-        const QRectF area(0, i * page.height(), page.width(), page.height());
+        const QRectF area(0, pages[i] * page.height(), page.width(), page.height());
         painter.translate(0, -area.top());
         painter.setClipRect(area);
         QAbstractTextDocumentLayout::PaintContext context;

@@ -85,11 +85,11 @@ ReportPreview::ReportPreview(const ReportContent &content, QWidget *owner)
     layout->addWidget(Preview1, 1);
     layout->addWidget(StatusBar1);
 
-    // The printer the report goes to, with a page range and copies.
+    // The printer the report goes to, or a PDF file, with a page range and copies.
     PrintDialog1 = new PrintDialog(this);
     PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
-    PrintDialog1->setOptions(
-        QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies);
+    PrintDialog1->setOptions(QAbstractPrintDialog::PrintToFile
+        | QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies);
     showPosition();
 }
 

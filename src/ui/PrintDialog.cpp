@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -61,7 +62,8 @@ int scaled(int pixels, int printerDpi)
 PrintDialog::PrintDialog(QWidget *parent)
     : QObject(parent)
     , m_printer(QPrinter::HighResolution)
-    , m_options(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies)
+    , m_options(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+          | QAbstractPrintDialog::PrintCollateCopies)
 {
 }
 
@@ -92,16 +94,48 @@ QSize printedWindowSize(QSize size, int printerDpiX, int printerDpiY)
     return { scaled(size.width(), printerDpiX), scaled(size.height(), printerDpiY) };
 }
 
-void printWindow(QWidget *window, QPaintDevice &printer)
+QList<int> paintedPages(const QPrinter &printer, int pageCount)
 {
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1);
+    const bool collate = printer.collateCopies();
+    QList<int> pages;
+    for (int run = 0; run < (collate ? copies : 1); ++run) {
+        for (int page = 0; page < pageCount; ++page)
+            pages.append(QList<int>(collate ? 1 : copies, page));
+    }
+    return pages;
+}
+
+namespace {
+
+// The picture once, or on a printer once for each copy it does not make itself.
+void printPictures(QWidget *window, QPaintDevice &device, QPrinter *printer)
+{
+    const int copies = printer ? int(paintedPages(*printer, 1).size()) : 1;
     const QPixmap picture = window->grab();
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         throw std::runtime_error("Drukarka jest niedostępna.");
     const QSize size
-        = printedWindowSize(window->size(), printer.logicalDpiX(), printer.logicalDpiY());
-    // The painter's origin is the top-left corner of the printable area.
-    painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
+        = printedWindowSize(window->size(), device.logicalDpiX(), device.logicalDpiY());
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0 && !printer->newPage())
+            throw std::runtime_error("Drukowanie nie powiodło się.");
+        // The painter's origin is the top-left corner of the printable area.
+        painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
+    }
     if (!painter.end())
         throw std::runtime_error("Drukowanie nie powiodło się.");
+}
+
+} // namespace
+
+void printWindow(QWidget *window, QPaintDevice &device)
+{
+    printPictures(window, device, nullptr);
+}
+
+void printWindow(QWidget *window, QPrinter &printer)
+{
+    printPictures(window, printer, &printer);
 }

@@ -61,10 +61,18 @@ public:
     static void install(PrintService *service); // nullptr restores the system dialog
 };
 
+// The pages a job of `pageCount` pages paints, in order (0-based). A printer
+// makes the copies chosen in its dialog itself; a PDF file cannot, so there
+// each copy is painted, whole runs one after another when the copies are
+// collated, else each page as many times over.
+QList<int> paintedPages(const QPrinter &printer, int pageCount);
+
 // Prints a picture of `window`'s client area on one page, at the top-left of
 // the printable area, scaled by the device's dots per inch / 96 so that it
 // keeps its on-screen size. Throws std::runtime_error when printing fails.
-void printWindow(QWidget *window, QPaintDevice &printer);
+void printWindow(QWidget *window, QPaintDevice &device);
+// The same on a printer, once for each copy that it does not make itself.
+void printWindow(QWidget *window, QPrinter &printer);
 
 // The printed size of a window picture of `size` pixels at 96 pixels per inch.
 QSize printedWindowSize(QSize size, int printerDpiX, int printerDpiY);

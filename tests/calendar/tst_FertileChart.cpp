@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "calendar/FertileDays.h"
 #include "calendar/TForm2.h"
+#include "support/PdfPages.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
 #include "ui/MonthCalendar.h"
@@ -353,10 +354,20 @@ private Q_SLOTS:
         QCOMPARE(onScreenBehindTheDialog, QStringLiteral("8-15"));
         QVERIFY(chart->isVisible()); // and left open after printing
         QCOMPARE(fuchsiaPanels(chart), QStringLiteral("8-15"));
-        QVERIFY(!(printing.lastOptions & QAbstractPrintDialog::PrintToFile));
+        QVERIFY(printing.lastOptions & QAbstractPrintDialog::PrintToFile);
         QVERIFY(!(printing.lastOptions & QAbstractPrintDialog::PrintPageRange));
         QVERIFY(!(printing.lastOptions & QAbstractPrintDialog::PrintSelection));
         QCOMPARE(pdfPages(printing.lastPdf()), 1);
+        QVERIFY(dialogs->log.isEmpty());
+    }
+
+    void printingToAFileGivesEveryCopyOnThePageChosen()
+    {
+        ScriptedPrintService printing;
+        printing.answerNextCopies(2, true, QPageLayout::Landscape);
+        pick(QDate(2027, 3, 1), QStringLiteral("28"));
+        form->Button2->click();
+        QCOMPARE(pdfPageSizes(printing.lastPdf()), QList<QSize>(2, A4Landscape));
         QVERIFY(dialogs->log.isEmpty());
     }
 

@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 #include "notebook/DateEdit.h"
 #include "notebook/TFormN.h"
+#include "support/PdfPages.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
 #include "ui/DateDialog.h"
@@ -391,6 +392,15 @@ private Q_SLOTS:
         // 150 lines of 12 points are 25 inches: three A4 pages at least.
         const int pages = pdfPages(printing.lastPdf());
         QVERIFY2(pages >= 3 && pages <= 4, qPrintable(QString::number(pages)));
+
+        // On its side the pad takes more pages, and a PDF file gets each copy.
+        printing.answerNextCopies(1, true, QPageLayout::Landscape);
+        QTest::mouseClick(folder.form->Button6, Qt::LeftButton);
+        const qsizetype sidewaysPages = pdfPageSizes(printing.lastPdf()).size();
+        QVERIFY(sidewaysPages > pages);
+        printing.answerNextCopies(2, false, QPageLayout::Landscape);
+        QTest::mouseClick(folder.form->Button6, Qt::LeftButton);
+        QCOMPARE(pdfPageSizes(printing.lastPdf()), QList<QSize>(2 * sidewaysPages, A4Landscape));
 
         printing.answerNext(true, 150);
         QTest::mouseClick(folder.form->Button4, Qt::LeftButton); // the empty pad 1: one page

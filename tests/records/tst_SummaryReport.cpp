@@ -303,6 +303,7 @@ private Q_SLOTS:
         preview->action(QStringLiteral("Drukuj"))->trigger();
         QCOMPARE(print.dialogsShown, 1);
         QVERIFY(print.lastOptions & QAbstractPrintDialog::PrintPageRange);
+        QVERIFY(print.lastOptions & QAbstractPrintDialog::PrintToFile);
         QCOMPARE(print.lastMinPage, 1);
         QCOMPARE(print.lastMaxPage, 4);
         QCOMPARE(pdfPages(print.lastPdf()), 4); // pages 2 and 3, twice

@@ -76,6 +76,12 @@ void ScriptedPrintService::answerNextPages(int from, int to, int copies)
     m_answers.enqueue({ true, 600, from, to, copies });
 }
 
+void ScriptedPrintService::answerNextCopies(
+    int copies, bool collate, QPageLayout::Orientation orientation)
+{
+    m_answers.enqueue({ true, 600, 0, 0, copies, collate, orientation });
+}
+
 bool ScriptedPrintService::pageSetup(QPrinter &, QWidget *)
 {
     ++pageSetupsShown;
@@ -94,9 +100,13 @@ bool ScriptedPrintService::exec(PrintDialog &dialog, QWidget *)
     const Answer answer = m_answers.isEmpty() ? Answer { false, 600 } : m_answers.dequeue();
     if (!answer.confirm)
         return false;
-    m_lastPdf = m_dir.filePath(QStringLiteral("print-%1.pdf").arg(dialogsShown));
     QPrinter &printer = dialog.printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
+    if (!(dialog.options() & QAbstractPrintDialog::PrintToFile)) {
+        printer.setOutputFileName(QString());
+        return true;
+    }
+    m_lastPdf = m_dir.filePath(QStringLiteral("print-%1.pdf").arg(dialogsShown));
     printer.setOutputFileName(m_lastPdf);
     printer.setResolution(answer.dpi);
     if (answer.fromPage > 0) {
@@ -104,6 +114,9 @@ bool ScriptedPrintService::exec(PrintDialog &dialog, QWidget *)
         printer.setFromTo(answer.fromPage, answer.toPage);
     }
     printer.setCopyCount(answer.copies);
+    printer.setCollateCopies(answer.collate);
+    if (answer.orientation)
+        printer.setPageOrientation(*answer.orientation);
     return true;
 }
 

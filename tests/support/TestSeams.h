@@ -59,9 +59,11 @@ private:
     QQueue<bool> m_answers;
 };
 
-// Answers print dialogs from a script; a confirmed dialog prints into a PDF
-// at the given resolution. Counts the dialogs; onShown runs while a dialog is
-// on screen, after its window has been told.
+// Answers print dialogs from a script, as on a machine without a printer: a
+// confirmed dialog prints into a PDF file through its print-to-file entry at
+// the given resolution, and when the dialog does not offer that entry the
+// printer has nowhere to print. Counts the dialogs; onShown runs while a
+// dialog is on screen, after its window has been told.
 class ScriptedPrintService final : public PrintService {
 public:
     ScriptedPrintService();
@@ -70,6 +72,9 @@ public:
     void answerNext(bool confirm, int dpi = 600);
     // Confirms the next dialog with pages `from` to `to` and a number of copies.
     void answerNextPages(int from, int to, int copies);
+    // Confirms the next dialog with copies, collated or not, on a page turned
+    // as given.
+    void answerNextCopies(int copies, bool collate, QPageLayout::Orientation orientation);
     bool exec(PrintDialog &dialog, QWidget *parent) override;
     bool pageSetup(QPrinter &printer, QWidget *parent) override; // counts it, answers No
 
@@ -87,6 +92,8 @@ private:
         int fromPage = 0; // 0: all pages
         int toPage = 0;
         int copies = 1;
+        bool collate = true;
+        std::optional<QPageLayout::Orientation> orientation {}; // as the printer has it
     };
     QQueue<Answer> m_answers;
     QTemporaryDir m_dir;

@@ -5,6 +5,7 @@
 #include "data/PeriodLine.h"
 #include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
+#include "support/PdfPages.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
 #include "tempchart/ChartMarker.h"
@@ -443,6 +444,16 @@ private Q_SLOTS:
         form->Button8->click();
         QVERIFY(chart->isVisible());
         verifyAtRest();
+    }
+
+    void printingToAFileGivesEveryCopy()
+    {
+        ScriptedPrintService printing;
+        printing.answerNextCopies(3, false, QPageLayout::Portrait);
+        open({ threeReadings });
+        chart->Button2->click();
+        QCOMPARE(pdfPageSizes(printing.lastPdf()), QList<QSize>(3, A4Portrait));
+        QCOMPARE(dialogs->log, QStringList());
     }
 
     void aPrinterFailureKeepsTheWindowAsItWas()

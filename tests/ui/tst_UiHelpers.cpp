@@ -123,6 +123,19 @@ private Q_SLOTS:
         QCOMPARE(page.pixelColor(printed.width(), printed.height() - 1), QColor(Qt::white));
         QCOMPARE(page.pixelColor(printed.width() - 1, printed.height()), QColor(Qt::white));
     }
+
+    // A PDF file makes no copies of its own: each is painted, in order.
+    void copiesForAFile()
+    {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        QCOMPARE(paintedPages(printer, 2), QList<int>({ 0, 1 }));
+        printer.setCopyCount(2);
+        printer.setCollateCopies(true);
+        QCOMPARE(paintedPages(printer, 2), QList<int>({ 0, 1, 0, 1 }));
+        printer.setCollateCopies(false);
+        QCOMPARE(paintedPages(printer, 2), QList<int>({ 0, 0, 1, 1 }));
+    }
 };
 
 QTEST_MAIN(TestUiHelpers)
