@@ -2,10 +2,12 @@
 
 #include "data/Cp1250.h"
 #include "data/PeriodLine.h"
+#include "data/SaveFile.h"
 
 #include <QDate>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace reportcsv {
 
@@ -116,6 +118,15 @@ QByteArray build(const QByteArrayList &rows)
         }
     }
     return csv;
+}
+
+void save(const QByteArrayList &rows, const QString &fileName)
+{
+    const SaveResult result = saveFile(fileName, build(rows));
+    if (!result.saved())
+        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
+                                     .arg(fileName, result.error)
+                                     .toStdString());
 }
 
 } // namespace reportcsv

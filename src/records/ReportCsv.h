@@ -4,6 +4,7 @@
 #include <QByteArrayList>
 #include <QByteArrayView>
 #include <QList>
+#include <QString>
 
 // The report's rows as a spreadsheet: one row per reading, in the CSV that
 // spreadsheets read under a Polish locale (UTF-8 with a byte-order mark, ';'
@@ -39,5 +40,10 @@ QList<Reading> entryReadings(QByteArrayView line);
 // no readings, and for any other line but the sentinel a row with the whole
 // line in the first field.
 QByteArray build(const QByteArrayList &rows);
+
+// Writes build(rows) through the one save routine: an older file of that name
+// stays whole when writing fails. Throws std::runtime_error with a message
+// for the user.
+void save(const QByteArrayList &rows, const QString &fileName);
 
 } // namespace reportcsv

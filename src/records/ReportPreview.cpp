@@ -1,5 +1,6 @@
 #include "records/ReportPreview.h"
 
+#include "records/ReportCsv.h"
 #include "records/ReportFile.h"
 #include "ui/AccessibleRoles.h"
 #include "ui/Dialogs.h"
@@ -22,6 +23,7 @@ constexpr int clientHeight = 640;
 constexpr int statusBarHeight = 24;
 
 const QString fileFilter = QStringLiteral("Zestawienie (*.mzs);;Dokument PDF (*.pdf)");
+const QString saveFilter = fileFilter + QStringLiteral(";;Arkusz CSV (*.csv)");
 
 } // namespace
 
@@ -188,11 +190,13 @@ void ReportPreview::PrintClick()
 void ReportPreview::SaveClick()
 {
     const QString fileName = FileDialogs::instance().getSaveFileName(
-        this, QStringLiteral("Zapisz zestawienie"), fileFilter);
+        this, QStringLiteral("Zapisz zestawienie"), saveFilter);
     if (fileName.isEmpty())
         return;
     if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         exportReportPdf(m_content, fileName);
+    else if (fileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        reportcsv::save(m_content.rows, fileName);
     else
         reportfile::save(m_content, fileName);
 }

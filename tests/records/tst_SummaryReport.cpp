@@ -5,6 +5,7 @@
 #include "data/Cp1250.h"
 #include "data/PeriodLine.h"
 #include "data/TTextDataSet.h"
+#include "records/ReportCsv.h"
 #include "records/ReportFile.h"
 #include "records/ReportPreview.h"
 #include "records/SummaryReport.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -356,6 +358,26 @@ private Q_SLOTS:
         other->action(QStringLiteral("Otwórz"))->trigger();
         QCOMPARE(other->content(), saved);
         QCOMPARE(files.log.size(), 4);
+    }
+
+    void savingAsASpreadsheet()
+    {
+        ScriptedFileDialogs files;
+        ReportPreview *preview = openReport(entries(2));
+        QVERIFY(preview);
+        files.answerNext(fixture->path(QStringLiteral("pomiary.csv")));
+        preview->action(QStringLiteral("Zapisz"))->trigger();
+        QVERIFY(files.lastFilter.endsWith(QStringLiteral(";;Arkusz CSV (*.csv)")));
+        QCOMPARE(fixture->fileBytes(QStringLiteral("pomiary.csv")),
+            reportcsv::build(preview->content().rows));
+        QVERIFY(dialogs->log.isEmpty());
+
+        // Into a folder that is not there: told, and nothing is written.
+        files.answerNext(fixture->path(QStringLiteral("brak/pomiary.csv")));
+        preview->action(QStringLiteral("Zapisz"))->trigger();
+        QCOMPARE(dialogs->log.size(), 1);
+        QVERIFY(dialogs->log.first().startsWith(QStringLiteral("error: Nie można zapisać pliku")));
+        QVERIFY(!QFileInfo::exists(fixture->path(QStringLiteral("brak"))));
     }
 
     void readsTheEntriesAsTheyAreNow()

@@ -130,15 +130,19 @@ ScriptedFileDialogs::~ScriptedFileDialogs()
     FileDialogs::install(nullptr);
 }
 
-QString ScriptedFileDialogs::getSaveFileName(QWidget *, const QString &caption, const QString &)
+QString ScriptedFileDialogs::getSaveFileName(
+    QWidget *, const QString &caption, const QString &filter)
 {
     log << QStringLiteral("save: ") + caption;
+    lastFilter = filter;
     return m_names.isEmpty() ? QString() : m_names.dequeue();
 }
 
-QString ScriptedFileDialogs::getOpenFileName(QWidget *, const QString &caption, const QString &)
+QString ScriptedFileDialogs::getOpenFileName(
+    QWidget *, const QString &caption, const QString &filter)
 {
     log << QStringLiteral("open: ") + caption;
+    lastFilter = filter;
     return m_names.isEmpty() ? QString() : m_names.dequeue();
 }
 

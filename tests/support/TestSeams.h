@@ -101,7 +101,8 @@ private:
 };
 
 // Answers file name dialogs from a script: the next queued name, or an empty
-// one (cancelled) when none is left. Records each dialog's caption.
+// one (cancelled) when none is left. Records each dialog's caption, and the
+// kinds of file the last one offered.
 class ScriptedFileDialogs final : public FileDialogs {
 public:
     ScriptedFileDialogs();
@@ -109,6 +110,7 @@ public:
 
     void answerNext(const QString &fileName) { m_names.enqueue(fileName); }
     QStringList log;
+    QString lastFilter;
 
     QString getSaveFileName(
         QWidget *parent, const QString &caption, const QString &filter) override;
