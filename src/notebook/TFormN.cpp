@@ -293,7 +293,7 @@ void TFormN::print(Pad &pad)
         return;
     QPrinter &printer = PrintDialog1->printer();
     printer.setDocName(pad.fileName);
-    printDocument(*pad.editor->document(), printer);
+    runPrintJob(printer, [&] { printDocument(*pad.editor->document(), printer); });
 }
 
 void TFormN::DateEdit1Change()

@@ -184,7 +184,7 @@ void ReportPreview::PrintClick()
     PrintDialog1->setPageLimits(1, pageCount());
     if (!PrintDialog1->exec())
         return;
-    printReport(m_content, printer);
+    runPrintJob(printer, [&] { printReport(m_content, printer); });
 }
 
 void ReportPreview::SaveClick()

@@ -1,10 +1,15 @@
 #include "ui/PrintDialog.h"
 
+#include "data/SaveFile.h"
+
 #include <QEvent>
+#include <QFile>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <algorithm>
@@ -52,6 +57,32 @@ public:
 SystemPrintService systemPrintService;
 PrintService *installedPrintService = &systemPrintService;
 
+std::runtime_error cannotSave(const QString &fileName, const QString &reason)
+{
+    return std::runtime_error(
+        QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, reason).toStdString());
+}
+
+// A PDF file that the PDF engine wrote to its end: the engine does not tell
+// when a write fails, so a file cut short by a full disk shows here.
+bool endsLikeAPdf(QFile &file)
+{
+    const qint64 size = file.size();
+    return size > 5 && file.seek(size - 6) && file.read(6).trimmed().endsWith("%%EOF");
+}
+
+bool copyInto(QFile &from, QIODevice &to)
+{
+    if (!from.seek(0))
+        return false;
+    while (!from.atEnd()) {
+        const QByteArray chunk = from.read(64 * 1024);
+        if (chunk.isEmpty() || to.write(chunk) != chunk.size())
+            return false;
+    }
+    return true;
+}
+
 int scaled(int pixels, int printerDpi)
 {
     return static_cast<int>(std::lround(static_cast<double>(pixels) * printerDpi / designDpi));
@@ -92,6 +123,30 @@ void PrintService::install(PrintService *service)
 QSize printedWindowSize(QSize size, int printerDpiX, int printerDpiY)
 {
     return { scaled(size.width(), printerDpiX), scaled(size.height(), printerDpiY) };
+}
+
+void runPrintJob(QPrinter &printer, const std::function<void()> &paint)
+{
+    const QString target = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty()) {
+        paint();
+        return;
+    }
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        throw cannotSave(target, scratch.errorString());
+    const QString painted = scratch.filePath(QStringLiteral("wydruk.pdf"));
+    printer.setOutputFileName(painted);
+    const auto restore = qScopeGuard([&] { printer.setOutputFileName(target); });
+    paint();
+
+    QFile file(painted);
+    if (!file.open(QIODevice::ReadOnly) || !endsLikeAPdf(file))
+        throw std::runtime_error("Drukowanie nie powiodło się.");
+    const SaveResult saved
+        = saveFile(target, [&file](QIODevice &device) { return copyInto(file, device); });
+    if (!saved.saved())
+        throw cannotSave(target, saved.error);
 }
 
 QList<int> paintedPages(const QPrinter &printer, int pageCount)
@@ -137,5 +192,5 @@ void printWindow(QWidget *window, QPaintDevice &device)
 
 void printWindow(QWidget *window, QPrinter &printer)
 {
-    printPictures(window, printer, &printer);
+    runPrintJob(printer, [&] { printPictures(window, printer, &printer); });
 }

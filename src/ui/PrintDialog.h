@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPrinter>
 
+#include <functional>
+
 class QWidget;
 
 // A window's non-visual print dialog: it owns the printer the user picks and
@@ -61,6 +63,13 @@ public:
     static void install(PrintService *service); // nullptr restores the system dialog
 };
 
+// Runs a print job that `paint` paints on `printer`. A printer that prints
+// into a PDF file gets a temporary file to paint into, which the one save
+// routine then puts in the chosen file's place: an older file of that name
+// stays whole when the job or the save fails. Throws std::runtime_error with
+// a message for the user.
+void runPrintJob(QPrinter &printer, const std::function<void()> &paint);
+
 // The pages a job of `pageCount` pages paints, in order (0-based). A printer
 // makes the copies chosen in its dialog itself; a PDF file cannot, so there
 // each copy is painted, whole runs one after another when the copies are
@@ -71,7 +80,8 @@ QList<int> paintedPages(const QPrinter &printer, int pageCount);
 // the printable area, scaled by the device's dots per inch / 96 so that it
 // keeps its on-screen size. Throws std::runtime_error when printing fails.
 void printWindow(QWidget *window, QPaintDevice &device);
-// The same on a printer, once for each copy that it does not make itself.
+// The same as a print job on a printer, once for each copy that it does not
+// make itself.
 void printWindow(QWidget *window, QPrinter &printer);
 
 // The printed size of a window picture of `size` pixels at 96 pixels per inch.

@@ -1,16 +1,20 @@
 // Date texts, status-bar hints and window printing: the small shared pieces
 // every window relies on.
 
+#include "support/PdfPages.h"
 #include "support/ProgramFixture.h"
 #include "ui/DateTexts.h"
 #include "ui/Hints.h"
 #include "ui/PrintDialog.h"
 #include "ui/StatusBar.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestUiHelpers : public QObject {
@@ -122,6 +126,46 @@ private Q_SLOTS:
         QCOMPARE(page.pixelColor(printed.width() - 1, printed.height() - 1), QColor(255, 0, 255));
         QCOMPARE(page.pixelColor(printed.width(), printed.height() - 1), QColor(Qt::white));
         QCOMPARE(page.pixelColor(printed.width() - 1, printed.height()), QColor(Qt::white));
+    }
+
+    // Printed into a PDF file through the one save routine: an older file
+    // stays whole until a job is done, and a file that cannot be written is told.
+    void aPrintedFileIsSavedWhole()
+    {
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("wykres.pdf"));
+        QFile older(target);
+        QVERIFY(older.open(QIODevice::WriteOnly) && older.write("starszy") == 7);
+        older.close();
+        QPrinter printer;
+        printer.setOutputFileName(target);
+        const auto page = [&printer] {
+            QPainter painter(&printer);
+            painter.drawText(100, 100, QStringLiteral("Miravela"));
+        };
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, runPrintJob(printer, [&] {
+            page();
+            throw std::runtime_error("Drukowanie nie powiodło się.");
+        }));
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        QCOMPARE(older.readAll(), QByteArray("starszy"));
+        older.close();
+        QCOMPARE(printer.outputFileName(), target);
+
+        runPrintJob(printer, page);
+        QCOMPARE(pdfPageSizes(target), QList<QSize>({ A4Portrait }));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({ QStringLiteral("wykres.pdf") }));
+
+        printer.setOutputFileName(folder.filePath(QStringLiteral("brak/wykres.pdf")));
+        try {
+            runPrintJob(printer, page);
+            QFAIL("saved into a folder that is not there");
+        } catch (const std::runtime_error &failure) {
+            QVERIFY(QString::fromUtf8(failure.what())
+                        .startsWith(QStringLiteral("Nie można zapisać pliku „%1”: ")
+                                        .arg(printer.outputFileName())));
+        }
     }
 
     // A PDF file makes no copies of its own: each is painted, in order.
