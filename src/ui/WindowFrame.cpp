@@ -1,6 +1,7 @@
 #include "ui/WindowFrame.h"
 
 #include <QWidget>
+#include <QWindow>
 
 #ifdef MIRAVELA_X11
 #include <QApplication>
@@ -62,6 +63,11 @@ void requestFrameExtents(xcb_connection_t *connection, xcb_window_t window, xcb_
     xcb_flush(connection);
 }
 
+bool fixedSize(const QWidget *window)
+{
+    return window->minimumSize() == window->maximumSize();
+}
+
 std::optional<QMargins> marginsOfAWindowOnScreen(const QWidget *window)
 {
     std::optional<QMargins> anyKind;
@@ -71,7 +77,7 @@ std::optional<QMargins> marginsOfAWindowOnScreen(const QWidget *window)
         const auto margins = WindowFrame::knownMargins(other);
         if (!margins)
             continue;
-        if (other->windowType() == window->windowType())
+        if (other->windowType() == window->windowType() && fixedSize(other) == fixedSize(window))
             return margins;
         if (!anyKind)
             anyKind = margins;
@@ -130,14 +136,26 @@ std::optional<QMargins> expectedMargins(QWidget *window)
     return QMargins();
 }
 
+bool frameKnownOnlyOnScreen(const QWidget *window)
+{
+    if (window->windowFlags() & Qt::FramelessWindowHint)
+        return false;
+#ifdef MIRAVELA_X11
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+#else
+    return false;
+#endif
+}
+
 std::optional<QMargins> knownMargins(const QWidget *window)
 {
-    const QRect frame = window->frameGeometry();
-    const QRect client = window->geometry();
-    if (frame == client)
+    // Asked of the window itself: the widget's copy of its frame is brought up
+    // to date only when the window next moves or changes size.
+    const QWindow *handle = window->windowHandle();
+    const QMargins margins = handle ? handle->frameMargins() : QMargins();
+    if (margins.isNull())
         return std::nullopt;
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-        frame.right() - client.right(), frame.bottom() - client.bottom());
+    return margins;
 }
 
 } // namespace WindowFrame

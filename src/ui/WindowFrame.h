@@ -14,10 +14,16 @@ namespace WindowFrame {
 // window is mapped where possible. Under X11 the window manager is asked
 // (_NET_REQUEST_FRAME_EXTENTS) and given up to a tenth of a second once; a
 // manager that let that pass is not asked again, and the frame of a window of
-// ours already on the screen stands in, one of the same kind where there is
-// one. Empty when neither tells: the frame is known only after showing. With
-// no X11 (offscreen, other platforms) there is no frame to allow for.
+// ours already on the screen stands in, one of the same kind (type, and fixed
+// size or not: a manager may give a resizable window a grip at the bottom)
+// where there is one. Empty when neither tells: the frame is known only after
+// showing. With no X11 (offscreen, other platforms) there is no frame to
+// allow for.
 std::optional<QMargins> expectedMargins(QWidget *window);
+
+// True when the frame `window` gets is known for certain only once it is on
+// the screen (under X11), so that a place worked out before is to be checked.
+bool frameKnownOnlyOnScreen(const QWidget *window);
 
 // The margins of a window's frame as Qt knows them now; empty while Qt knows
 // no frame (before the window manager has put one round a shown window).

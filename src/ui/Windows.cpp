@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <exception>
 #include <utility>
@@ -48,8 +49,10 @@ QRect availableArea(const QWidget *window)
 // Puts a window where its frame belongs as it is first shown: after it is
 // created, before it is mapped, once the frame's margins can be known. The
 // client area then goes straight to its final place, so the window neither
-// jumps nor reports a stale position. Where the margins become known only
-// with the window on the screen, it is moved once they do.
+// jumps nor reports a stale position. Where the margins are only a guess
+// before the window is on the screen (the window manager did not answer, and
+// another window's frame stood in), the place is checked once the window
+// manager has framed it, and the window moves only if the frame differs.
 class FirstShowPlacement final : public QObject {
 public:
     using FramePlace = std::function<QPoint(const QMargins &frame)>;
@@ -74,12 +77,13 @@ protected:
     {
         if (watched == m_window && event->type() == QEvent::Show) {
             m_window->removeEventFilter(this);
-            if (const auto frame = WindowFrame::expectedMargins(m_window)) {
+            const auto frame = WindowFrame::expectedMargins(m_window);
+            if (frame)
                 place(*frame);
+            if (WindowFrame::frameKnownOnlyOnScreen(m_window))
+                checkOnceFramed(frame);
+            else
                 deleteLater();
-            } else {
-                placeOnceFramed();
-            }
         }
         return false;
     }
@@ -95,15 +99,20 @@ private:
         m_window->setGeometry(QRect(client, m_window->size()));
     }
 
-    void placeOnceFramed()
+    // The frame is final once the window is exposed inside it.
+    void checkOnceFramed(std::optional<QMargins> placedFor)
     {
         auto *timer = new QTimer(this);
         const QDeadlineTimer deadline(patienceMs);
-        connect(timer, &QTimer::timeout, this, [this, deadline] {
-            if (const auto frame = WindowFrame::knownMargins(m_window))
-                place(*frame);
-            else if (!deadline.hasExpired())
+        connect(timer, &QTimer::timeout, this, [this, deadline, placedFor] {
+            const QWindow *handle = m_window->windowHandle();
+            const auto frame = WindowFrame::knownMargins(m_window);
+            if (handle && handle->isExposed() && frame) {
+                if (frame != placedFor)
+                    place(*frame);
+            } else if (!deadline.hasExpired()) {
                 return;
+            }
             deleteLater();
         });
         timer->start(pollMs);
