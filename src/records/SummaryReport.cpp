@@ -192,6 +192,8 @@ void renderReport(
         for (int page = first; page <= last; ++page)
             sequence.append(QList<int>(repeats, page - 1));
     }
+    if (selection.lastPageFirst)
+        std::reverse(sequence.begin(), sequence.end());
     if (sequence.isEmpty())
         return;
 
@@ -223,6 +225,8 @@ void printReport(const ReportContent &content, QPrinter &printer)
         selection.copies = std::max(printer.copyCount(), 1);
         selection.collate = printer.collateCopies();
     }
+    // No printer turns the order round itself: that is ours to do.
+    selection.lastPageFirst = printer.pageOrder() == QPrinter::LastPageFirst;
     renderReport(content, printer, selection);
 }
 

@@ -70,6 +70,7 @@ struct PageSelection {
     int last = 1;
     int copies = 1;
     bool collate = true; // whole runs one after another, else each page `copies` times
+    bool lastPageFirst = false; // the whole sequence the other way round
 };
 
 // Renders pages onto a device already laid out with reportPageLayout().

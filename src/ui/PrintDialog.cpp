@@ -158,6 +158,9 @@ QList<int> paintedPages(const QPrinter &printer, int pageCount)
         for (int page = 0; page < pageCount; ++page)
             pages.append(QList<int>(collate ? 1 : copies, page));
     }
+    // No printer turns the order round itself: that is ours to do.
+    if (printer.pageOrder() == QPrinter::LastPageFirst)
+        std::reverse(pages.begin(), pages.end());
     return pages;
 }
 

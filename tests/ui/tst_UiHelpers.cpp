@@ -168,7 +168,8 @@ private Q_SLOTS:
         }
     }
 
-    // A PDF file makes no copies of its own: each is painted, in order.
+    // A PDF file makes no copies of its own: each is painted, in the order
+    // asked for.
     void copiesForAFile()
     {
         QPrinter printer;
@@ -179,6 +180,8 @@ private Q_SLOTS:
         QCOMPARE(paintedPages(printer, 2), QList<int>({ 0, 1, 0, 1 }));
         printer.setCollateCopies(false);
         QCOMPARE(paintedPages(printer, 2), QList<int>({ 0, 0, 1, 1 }));
+        printer.setPageOrder(QPrinter::LastPageFirst);
+        QCOMPARE(paintedPages(printer, 2), QList<int>({ 1, 1, 0, 0 }));
     }
 };
 
