@@ -84,6 +84,7 @@ launch --help || fail "--help exits $?"
 grep -q '^Użycie: miravela \[FOLDER\]' "$scratch/out" && grep -q -- '--version' "$scratch/out" \
     || fail "--help prints: $(cat "$scratch/out")"
 launch dane --version && [ "$(cat "$scratch/out")" = "miravela 2.0" ] || fail "--version"
+launch a b --help && grep -q '^Użycie' "$scratch/out" || fail "--help after two folders"
 refused --bogus --help
 refused -h
 refused -
