@@ -24,9 +24,9 @@ namespace {
 
 using namespace posixfile;
 
-// Writes into an open file. Small writes are gathered in a buffer, big ones go
-// out as they come. The first failure sticks: every later write fails too, and
-// error() tells why.
+// Writes into an open file, front to back. Small writes are gathered in a
+// buffer, big ones go out as they come. The first failure sticks: every later
+// write fails too, and error() tells why.
 class DescriptorDevice final : public QIODevice {
 public:
     explicit DescriptorDevice(int fd)
@@ -45,16 +45,8 @@ public:
         return m_error == 0;
     }
 
-    bool seek(qint64 position) override
-    {
-        if (!flushBuffer())
-            return false;
-        if (::lseek(m_fd, position, SEEK_SET) < 0) {
-            fail(errno);
-            return false;
-        }
-        return QIODevice::seek(position);
-    }
+    // Written front to back: nothing goes back to change what was written.
+    bool isSequential() const override { return true; }
 
     int error() const { return m_error; }
 
@@ -80,12 +72,6 @@ protected:
 
 private:
     static constexpr qsizetype bufferSize = 64 * 1024;
-
-    void fail(int error)
-    {
-        m_error = error;
-        setErrorString(describe(error));
-    }
 
     int m_fd;
     int m_error = 0;
@@ -218,6 +204,27 @@ bool contentsChanged(const Target &target, const TemporaryFile &temporary)
         || !sameContents(target.path, temporary.path());
 }
 
+bool fileHolds(const QByteArray &path, QByteArrayView bytes)
+{
+    struct stat status = {};
+    if (::stat(path.constData(), &status) != 0 || !S_ISREG(status.st_mode)
+        || status.st_size != bytes.size())
+        return false;
+    const int fd = openFile(path, O_RDONLY);
+    if (fd < 0)
+        return false;
+    constexpr qsizetype chunk = 64 * 1024;
+    char buffer[chunk];
+    qsizetype compared = 0;
+    ssize_t read = 0;
+    while ((read = uninterrupted([&] { return ::read(fd, buffer, chunk); })) > 0
+        && read <= bytes.size() - compared
+        && std::memcmp(buffer, bytes.data() + compared, size_t(read)) == 0)
+        compared += read;
+    ::close(fd);
+    return read == 0 && compared == bytes.size();
+}
+
 SaveResult failure(int error)
 {
     return { describe(error), {} };
@@ -277,6 +284,8 @@ SaveResult saveFile(
 
 SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups)
 {
+    if (fileHolds(QFile::encodeName(path), bytes))
+        return {};
     return saveFile(
         path,
         [bytes](

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 class QIODevice;
 
@@ -12,9 +13,15 @@ class QIODevice;
 // FOLDER/NAME-yyyy-MM-dd-HHmmss.SUFFIX, a hard link where the file system
 // allows it, a copy otherwise.
 struct BackupCopies {
-    QString folderName; // e.g. "kopie"; empty: no copies are kept
+    QString folderName; // empty: no copies are kept
     std::function<QDateTime()> now; // the moment a copy is named after
     int keep = 20; // how many of each file's copies stay, the newest ones
+
+    // The program's own: in "kopie" beside the file, the twenty newest.
+    static BackupCopies inKopie(std::function<QDateTime()> now)
+    {
+        return { QStringLiteral("kopie"), std::move(now) };
+    }
 };
 
 struct [[nodiscard]] SaveResult {
@@ -38,4 +45,6 @@ struct [[nodiscard]] SaveResult {
 // goes to the error output, and the result tells it.
 SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> &write,
     const BackupCopies &backups = {});
+// The same for bytes at hand; a file that already holds exactly these bytes is
+// left as it is, untouched.
 SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups = {});

@@ -4,9 +4,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <cerrno>
@@ -15,20 +15,19 @@
 #include <optional>
 #include <stdexcept>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const QByteArray oldBytes = "07-02-14 14/36,6\r\nMiravela 2.0\r\n";
-const QDateTime moment(QDate(2027, 3, 1), QTime(10, 15, 0));
+const BackupCopies copies
+    = BackupCopies::inKopie([] { return QDateTime(QDate(2027, 3, 1), QTime(10, 15)); });
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 QByteArray readBytes(const QString &path)
@@ -39,39 +38,21 @@ QByteArray readBytes(const QString &path)
 
 QStringList entries(const QString &folder = QStringLiteral("."))
 {
-    return QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-int modeOf(const QString &path)
+struct stat statusOf(const char *path)
 {
     struct stat status = {};
-    return ::stat(qPrintable(path), &status) == 0 ? int(status.st_mode & 07777) : -1;
+    ::stat(path, &status);
+    return status;
 }
 
-BackupCopies copiesAt(const QDateTime &at)
+SaveResult streamed(const QByteArray &bytes) // as the record set writes
 {
-    return { QStringLiteral("kopie"), [at] { return at; } };
-}
-
-QString text(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// What the process writes to its error output while `action` runs.
-QByteArray errorOutputOf(const std::function<void()> &action)
-{
-    QTemporaryDir dir;
-    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("stderr")));
-    const int capture = ::open(path.constData(), O_WRONLY | O_CREAT, 0600);
-    const int saved = ::dup(STDERR_FILENO);
-    ::dup2(capture, STDERR_FILENO);
-    action();
-    ::dup2(saved, STDERR_FILENO);
-    ::close(saved);
-    ::close(capture);
-    return readBytes(QFile::decodeName(path));
+    return saveFile(
+        QStringLiteral("Daty.txt"),
+        [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); }, copies);
 }
 
 } // namespace
@@ -79,41 +60,21 @@ QByteArray errorOutputOf(const std::function<void()> &action)
 class TestSaveFile : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<QTemporaryDir> m_dir;
+
 private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_previousDir = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir->path()));
-    }
-
-    void cleanup()
-    {
-        QDir::setCurrent(m_previousDir);
-        m_dir.reset();
-    }
-
-    void keepsTheOldModeAndGivesANewFileTheUmasks()
-    {
-        const mode_t previousMask = ::umask(027);
-        QVERIFY(saveFile(QStringLiteral("new.txt"), QByteArrayView("nowy")).saved());
-        ::umask(previousMask);
-        QCOMPARE(modeOf("new.txt"), 0640);
-
         writeBytes("Daty.txt", oldBytes);
-        QCOMPARE(::chmod("Daty.txt", 0604), 0);
-        QVERIFY(saveFile(QStringLiteral("Daty.txt"), QByteArrayView("nowe")).saved());
-        QCOMPARE(readBytes("Daty.txt"), QByteArray("nowe"));
-        QCOMPARE(modeOf("Daty.txt"), 0604);
-        QCOMPARE(entries(), QStringList({ "Daty.txt", "new.txt" }));
     }
 
     void aFailureLeavesTheOldFileAndNothingElse_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("error");
-        // The small write waits in the buffer: only the last flush meets the full disk.
+        // A small write waits in the buffer: only the last flush meets the full disk.
         QTest::newRow("the last flush fails") << "small" << EFBIG;
         QTest::newRow("a big write fails") << "big" << EFBIG;
         QTest::newRow("the writer gives up") << "refused" << EIO;
@@ -124,133 +85,117 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         QFETCH(int, error);
-        writeBytes("Daty.txt", oldBytes);
-        const auto write = [&](QIODevice &device) {
-            if (how == "throws")
-                throw std::runtime_error("przerwane");
-            const QByteArray bytes(how == "big" ? 1 << 20 : 100, 'x');
-            return device.write(bytes) == bytes.size() && how != "refused";
-        };
         SaveResult result;
         try {
-            std::optional<FileSizeLimit> limit;
+            std::optional<FileSizeLimit> full;
             if (error == EFBIG)
-                limit.emplace(64);
-            result = saveFile(QStringLiteral("Daty.txt"), write, copiesAt(moment));
+                full.emplace(64);
+            result = saveFile(
+                QStringLiteral("Daty.txt"),
+                [&](QIODevice &device) {
+                    if (how == "throws")
+                        throw std::runtime_error("przerwane");
+                    const QByteArray bytes(how == "big" ? 1 << 20 : 100, 'x');
+                    return device.write(bytes) == bytes.size() && how != "refused";
+                },
+                copies);
         } catch (const std::runtime_error &) {
             QCOMPARE(how, QStringLiteral("throws"));
         }
         if (error != 0)
-            QCOMPARE(result.error, text(error));
+            QCOMPARE(result.error, QString::fromLocal8Bit(std::strerror(error)));
         QCOMPARE(readBytes("Daty.txt"), oldBytes);
         QCOMPARE(entries(), QStringList({ "Daty.txt" })); // no temporary file, no copy
     }
 
-    void aLinkIsWrittenWhereItPointsButNeverWhenDangling()
+    void writesThroughALinkWithTheOldModeButNeverThroughADanglingOne()
     {
-        QVERIFY(QDir().mkdir("real"));
-        writeBytes("real/Notatki1.txt", oldBytes);
-        QVERIFY(QFile::link("real/Notatki1.txt", "Notatki1.txt"));
-        QVERIFY(saveFile(QStringLiteral("Notatki1.txt"), QByteArrayView("nowe")).saved());
-        QVERIFY(QFileInfo("Notatki1.txt").isSymLink());
-        QCOMPARE(readBytes("real/Notatki1.txt"), QByteArray("nowe"));
-        QCOMPARE(entries("real"), QStringList({ "Notatki1.txt" }));
+        QVERIFY(QDir().mkdir("real") && QFile::rename("Daty.txt", "real/Daty.txt"));
+        QCOMPARE(::chmod("real/Daty.txt", 0604), 0);
+        QVERIFY(QFile::link("real/Daty.txt", "Daty.txt"));
+        QVERIFY(saveFile(QStringLiteral("Daty.txt"), QByteArrayView("nowe")).saved());
+        QVERIFY(QFileInfo("Daty.txt").isSymLink());
+        QCOMPARE(readBytes("real/Daty.txt"), QByteArray("nowe"));
+        QCOMPARE(statusOf("real/Daty.txt").st_mode & 07777, mode_t(0604));
 
-        QVERIFY(QFile::link("nowhere/Notatki2.txt", "Notatki2.txt"));
-        QVERIFY(QDir().mkdir("nowhere"));
-        const SaveResult result = saveFile(QStringLiteral("Notatki2.txt"), QByteArrayView("x"));
-        QCOMPARE(result.error, text(ENOENT));
+        QVERIFY(QFile::link("nowhere/Notatki2.txt", "Notatki2.txt") && QDir().mkdir("nowhere"));
+        QVERIFY(!saveFile(QStringLiteral("Notatki2.txt"), QByteArrayView("x")).saved());
         QVERIFY(entries("nowhere").isEmpty());
+
+        const mode_t umask = ::umask(027); // a new file: 0666 less the umask
+        QVERIFY(saveFile(QStringLiteral("new.txt"), QByteArrayView("x")).saved());
+        ::umask(umask);
+        QCOMPARE(statusOf("new.txt").st_mode & 07777, mode_t(0640));
     }
 
     void copiesTheOldFileOnlyWhenTheContentsChange()
     {
-        writeBytes("Daty.txt", oldBytes);
-        const auto save = [](const QByteArray &bytes) {
-            const SaveResult result
-                = saveFile(QStringLiteral("Daty.txt"), QByteArrayView(bytes), copiesAt(moment));
-            QVERIFY(result.saved() && result.backupError.isEmpty());
-        };
-        save(oldBytes); // the same bytes: nothing to keep
+        const ino_t untouched = statusOf("Daty.txt").st_ino;
+        QVERIFY(saveFile(QStringLiteral("Daty.txt"), QByteArrayView(oldBytes), copies).saved());
+        QCOMPARE(statusOf("Daty.txt").st_ino, untouched); // the bytes it holds: not written again
+        QVERIFY(streamed(oldBytes).saved());
         QVERIFY(!QFileInfo::exists("kopie"));
-        struct stat old = {};
-        QCOMPARE(::stat("Daty.txt", &old), 0);
 
+        const ino_t old = statusOf("Daty.txt").st_ino;
         QByteArray sameSize = oldBytes;
         sameSize[10] = '7';
-        save(sameSize);
-        save(sameSize + "07-03-15\r\n"); // within the same second
+        QVERIFY(streamed(sameSize).saved());
+        QVERIFY(streamed(sameSize + "07-03-15\r\n").saved()); // within the same second
         QCOMPARE(entries("kopie"),
             QStringList({ "Daty-2027-03-01-101500-2.txt", "Daty-2027-03-01-101500.txt" }));
-        QCOMPARE(readBytes("kopie/Daty-2027-03-01-101500.txt"), oldBytes);
         QCOMPARE(readBytes("kopie/Daty-2027-03-01-101500-2.txt"), sameSize);
-        struct stat copy = {};
-        QCOMPARE(::stat("kopie/Daty-2027-03-01-101500.txt", &copy), 0);
-        QCOMPARE(copy.st_ino, old.st_ino); // a hard link to the old file, no copied bytes
+        // The first copy is the old file itself, linked: no bytes copied.
+        QCOMPARE(statusOf("kopie/Daty-2027-03-01-101500.txt").st_ino, old);
     }
 
     void keepsTheTwentyNewestCopiesOfEachFile()
     {
         QVERIFY(QDir().mkdir("kopie"));
-        QStringList names;
+        QStringList names; // oldest first; within a second -10 is newer than -2
         for (int day = 1; day <= 9; ++day) {
-            const QString stamp = QStringLiteral("Daty-2027-02-0%1-080000").arg(day);
-            names << stamp + ".txt" << stamp + "-2.txt" << stamp + "-10.txt";
+            for (const char *count : { "", "-2", "-10" })
+                names << QStringLiteral("Daty-2027-02-0%1-080000%2.txt").arg(day).arg(count);
         }
         const QStringList others = { "Notatki1-2020-01-01-000000.txt", "Daty-stara.txt",
             "Daty-2020-01-01-000000.txt.bak" };
         for (const QString &name : names + others)
-            writeBytes("kopie/" + name, name.toLatin1());
-        writeBytes("Daty.txt", oldBytes);
-
-        QVERIFY(
-            saveFile(QStringLiteral("Daty.txt"), QByteArrayView("nowe"), copiesAt(moment)).saved());
-        const QStringList kept = entries("kopie");
-        QCOMPARE(kept.size(), 20 + others.size());
-        QVERIFY(kept.contains("Daty-2027-03-01-101500.txt"));
-        for (const QString &name : others)
-            QVERIFY(kept.contains(name));
-        // The eight oldest of 28 go: days 1 and 2, then day 3 but its -10, which is its newest.
-        for (const QString &gone : names.mid(0, 8))
-            QVERIFY2(!kept.contains(gone), qPrintable(gone));
-        for (const QString &stays : names.mid(8))
-            QVERIFY2(kept.contains(stays), qPrintable(stays));
+            writeBytes("kopie/" + name, "x");
+        QVERIFY(streamed("nowe").saved());
+        QStringList kept = entries("kopie");
+        QStringList expected = names.mid(8) + others + QStringList("Daty-2027-03-01-101500.txt");
+        kept.sort();
+        expected.sort();
+        QCOMPARE(kept, expected);
     }
 
     void aCopyThatCannotBeMadeDoesNotStopTheSave()
     {
-        writeBytes("Daty.txt", oldBytes);
         writeBytes("kopie", "not a folder");
-        SaveResult result;
-        const QByteArray said = errorOutputOf([&] {
-            result = saveFile(QStringLiteral("Daty.txt"), QByteArrayView("nowe"), copiesAt(moment));
-        });
+        QTemporaryFile errorOutput;
+        QVERIFY(errorOutput.open());
+        const int stderrCopy = ::dup(STDERR_FILENO);
+        ::dup2(errorOutput.handle(), STDERR_FILENO);
+        const SaveResult result = streamed("nowe");
+        ::dup2(stderrCopy, STDERR_FILENO);
+        ::close(stderrCopy);
         QVERIFY(result.saved());
         QCOMPARE(readBytes("Daty.txt"), QByteArray("nowe"));
-        QVERIFY(!result.backupError.isEmpty());
-        QCOMPARE(said, result.backupError.toLocal8Bit() + '\n');
-        QCOMPARE(readBytes("kopie"), QByteArray("not a folder"));
+        QVERIFY(result.backupError.contains(QStringLiteral("Daty.txt")));
+        QCOMPARE(
+            readBytes(errorOutput.fileName()), result.backupError.toLocal8Bit() + '\n'); // one line
     }
 
     void copiesTheBytesWhereNoHardLinkCanBeMade()
     {
-        // A folder on another file system: no hard link can reach it.
         QTemporaryDir elsewhere(QStringLiteral("/dev/shm/miravela-XXXXXX"));
-        struct stat here = {}, there = {};
-        if (!elsewhere.isValid() || ::stat(".", &here) != 0
-            || ::stat(qPrintable(elsewhere.path()), &there) != 0 || here.st_dev == there.st_dev)
+        if (!elsewhere.isValid()
+            || statusOf(".").st_dev == statusOf(qPrintable(elsewhere.path())).st_dev)
             QSKIP("needs a second file system at /dev/shm");
         QVERIFY(QFile::link(elsewhere.path(), "kopie"));
-        writeBytes("Daty.txt", oldBytes);
-        QVERIFY(
-            saveFile(QStringLiteral("Daty.txt"), QByteArrayView("nowe"), copiesAt(moment)).saved());
-        QCOMPARE(entries(elsewhere.path()), QStringList({ "Daty-2027-03-01-101500.txt" }));
+        QVERIFY(streamed("nowe").saved());
         QCOMPARE(readBytes(elsewhere.filePath("Daty-2027-03-01-101500.txt")), oldBytes);
+        QCOMPARE(entries(elsewhere.path()).size(), 1);
     }
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_previousDir;
 };
 
 QTEST_GUILESS_MAIN(TestSaveFile)
