@@ -2,10 +2,10 @@
 
 #include "data/CrLfWriter.h"
 #include "data/LineSplitter.h"
+#include "data/SaveFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
@@ -88,6 +88,11 @@ QString TTextDataSet::fileName() const
 void TTextDataSet::setFileName(const QString &fileName)
 {
     m_fileName = fileName;
+}
+
+void TTextDataSet::setBackups(const BackupCopies &backups)
+{
+    m_backups = backups;
 }
 
 bool TTextDataSet::active() const
@@ -498,20 +503,19 @@ std::vector<TTextDataSet::Line> TTextDataSet::splitLines(const QByteArray &bytes
 
 void TTextDataSet::writeFile() const
 {
-    const auto cannotCreate
-        = [this] { return DataSetError("Cannot create file " + m_fileName.toStdString()); };
-    // Written beside the old file and renamed over it, so a failure leaves
-    // the old contents untouched.
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw cannotCreate();
-    CrLfWriter writer(file, m_fileBytes);
-    for (const Line &line : m_lines) {
-        if (!writer.write(line.text))
-            throw cannotCreate();
-    }
-    if (!writer.finish() || !file.commit())
-        throw cannotCreate();
+    const SaveResult result = saveFile(
+        m_fileName,
+        [this](QIODevice &device) {
+            CrLfWriter writer(device, m_fileBytes);
+            for (const Line &line : m_lines) {
+                if (!writer.write(line.text))
+                    return false;
+            }
+            return writer.finish();
+        },
+        m_backups);
+    if (!result.saved())
+        throw DataSetError("Cannot create file " + m_fileName.toStdString());
 }
 
 void TTextDataSet::discardLines()

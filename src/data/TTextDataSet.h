@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/SaveFile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QObject>
@@ -34,6 +36,8 @@ public:
 
     QString fileName() const;
     void setFileName(const QString &fileName);
+    // Where the file's older versions are kept when it is written; none unless set.
+    void setBackups(const BackupCopies &backups);
 
     bool active() const;
     void setActive(bool active); // true opens, false closes
@@ -117,6 +121,7 @@ private:
     void discardLines();
 
     QString m_fileName;
+    BackupCopies m_backups;
     QByteArray m_fileBytes; // as read at open; the texts of unchanged lines point into it
     std::vector<Line> m_lines;
     qint32 m_lastId = 0;
