@@ -72,6 +72,8 @@ TForm1::TForm1(const Forms &forms)
     TextDataSet1 = new TTextDataSet(this);
     TextDataSet1->setObjectName(QStringLiteral("TextDataSet1"));
     TextDataSet1->setFileName(QStringLiteral("Daty.txt"));
+    // The Daty.txt being replaced is kept in kopie/, named after the program's clock.
+    TextDataSet1->setBackups(BackupCopies::inKopie([] { return Clock::now(); }));
     DataSource1 = new TDataSource(TextDataSet1, this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     PrintDialog1 = new PrintDialog(this);
