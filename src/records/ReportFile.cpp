@@ -1,9 +1,10 @@
 #include "records/ReportFile.h"
 
+#include "data/SaveFile.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -176,11 +177,10 @@ Loaded parse(QByteArrayView bytes)
 
 void save(const ReportContent &content, const QString &fileName)
 {
-    QSaveFile file(fileName);
-    const QByteArray bytes = serialize(content);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    const SaveResult result = saveFile(fileName, serialize(content));
+    if (!result.saved())
         throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
-                                     .arg(QFileInfo(fileName).fileName(), file.errorString())
+                                     .arg(QFileInfo(fileName).fileName(), result.error)
                                      .toStdString());
 }
 

@@ -1,6 +1,7 @@
 #include "records/SummaryReport.h"
 
 #include "data/Cp1250.h"
+#include "data/SaveFile.h"
 #include "data/TTextDataSet.h"
 
 #include <QFont>
@@ -10,7 +11,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <stdexcept>
@@ -232,22 +232,18 @@ void printReport(const ReportContent &content, QPrinter &printer)
 
 void exportReportPdf(const ReportContent &content, const QString &fileName)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
-                                     .arg(fileName, file.errorString())
-                                     .toStdString());
-    {
-        QPdfWriter writer(&file);
+    const SaveResult result = saveFile(fileName, [&content](QIODevice &device) {
+        QPdfWriter writer(&device);
         writer.setCreator(QStringLiteral("Miravela 2.0"));
         writer.setTitle(QStringLiteral("Zestawienie"));
         writer.setPageLayout(reportPageLayout());
         const int pageCount = int(paginate(int(content.rows.size())).size());
         renderReport(content, writer, { 1, pageCount });
-    }
-    if (!file.commit())
+        return true; // the device itself knows whether every byte went out
+    });
+    if (!result.saved())
         throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
-                                     .arg(fileName, file.errorString())
+                                     .arg(fileName, result.error)
                                      .toStdString());
 }
 
