@@ -20,6 +20,7 @@
 namespace {
 
 constexpr std::size_t maxDepth = 256; // deeper groups are passed over whole
+constexpr int maxRereadings = 8; // of a damaged file, each passing over one more brace
 constexpr int maxWordLength = 32;
 constexpr qint64 parameterLimit = 1'000'000'000;
 constexpr int defaultCodePage = 1250;
@@ -97,6 +98,7 @@ enum class Destination { Text, FontTable, ColourTable, Skip };
 
 // What a group inherits from its enclosing group and loses when it closes.
 struct GroupState {
+    qsizetype openedAt = -1; // where its brace stands
     Destination destination = Destination::Text;
     bool bold = false, italic = false, underline = false, strike = false;
     int font = -1; // -1: the document's default font
@@ -221,6 +223,17 @@ const std::unordered_map<std::string_view, WordMeaning> &words()
     return table;
 }
 
+bool isDestination(Word word)
+{
+    return word == Word::FontTable || word == Word::ColourTable || word == Word::SkippedDestination;
+}
+
+// What may follow the brace that closes the document without damage.
+bool isBlankAfterTheEnd(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0' || c == '\x1a';
+}
+
 bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -242,13 +255,18 @@ int hexValue(char c)
     return -1;
 }
 
-// One pass over the bytes, with an explicit stack of group states.
+// One pass over the bytes, with an explicit stack of group states. Damage
+// never ends the reading: a brace that closes the document early is passed
+// over, and so is a destination that does not open its group.
 class Reader {
 public:
-    Reader(QByteArrayView bytes, QTextDocument &document)
+    // `plainGroups`: where braces stand whose groups are read as text, whatever
+    // destination they name (see swallowingGroup()).
+    Reader(QByteArrayView bytes, QTextDocument &document, const std::vector<qsizetype> &plainGroups)
         : m_data(bytes.data())
         , m_end(bytes.size())
         , m_cursor(&document)
+        , m_plainGroups(plainGroups)
     {
         m_groups.emplace_back();
     }
@@ -258,14 +276,24 @@ public:
         m_cursor.beginEditBlock();
         while (m_pos < m_end) {
             const char c = m_data[m_pos++];
+            if (m_documentClosed) {
+                if (isBlankAfterTheEnd(c))
+                    continue;
+                m_damaged = true; // a brace closed the document before its end
+                m_documentClosed = false;
+            }
+            if (c != '}' && !isBlankAfterTheEnd(c))
+                m_closedAtTheEnd.clear();
             if (c == '{') {
                 openGroup();
             } else if (c == '}') {
-                if (!closeGroup())
-                    break; // the document's outermost group has closed
+                closeGroup();
             } else if (c == '\\') {
                 control();
             } else if (c != '\r' && c != '\n') {
+                if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+                    m_damaged = true; // no writer puts raw control bytes in a document
+                m_atGroupStart = false;
                 textByte(c);
             }
         }
@@ -273,6 +301,32 @@ public:
         if (!m_paragraphPending)
             setBlockAlignment(m_textAlignment);
         m_cursor.endEditBlock();
+    }
+
+    // True when the bytes were a sound document, read to its closing brace.
+    bool readWhole() const
+    {
+        return !m_damaged && m_documentClosed && m_groups.size() == 2 && m_overflow == 0;
+    }
+
+    // A group whose destination holds no text, although paragraphs follow its
+    // brace, and which the file ends in (still open, or closed by the last
+    // braces while the document stays open): its own closing brace was lost,
+    // and it took the rest of the document with it. Where its brace stands, or -1.
+    qsizetype swallowingGroup() const
+    {
+        if (m_documentClosed)
+            return -1;
+        std::vector<const GroupState *> endingGroups; // the outermost first
+        for (std::size_t i = 2; i < m_groups.size(); ++i)
+            endingGroups.push_back(&m_groups[i]);
+        for (auto group = m_closedAtTheEnd.rbegin(); group != m_closedAtTheEnd.rend(); ++group)
+            endingGroups.push_back(&*group);
+        for (const GroupState *group : endingGroups) {
+            if (group->destination != Destination::Text)
+                return holdsParagraphMark(group->openedAt) ? group->openedAt : -1;
+        }
+        return -1;
     }
 
 private:
@@ -288,21 +342,40 @@ private:
         }
         flushText();
         m_groups.push_back(m_groups.back());
+        state().openedAt = m_pos - 1;
+        m_atGroupStart = std::find(m_plainGroups.begin(), m_plainGroups.end(), m_pos - 1)
+            == m_plainGroups.end();
     }
 
-    bool closeGroup()
+    void closeGroup()
     {
         m_ignorableNext = false;
         m_fallbackToSkip = 0;
+        m_atGroupStart = false;
         if (m_overflow > 0) {
             --m_overflow;
-            return true;
+            return;
         }
         flushText();
+        // The document's own group stays: whatever follows its brace is read on.
+        if (m_groups.size() <= 2) {
+            m_documentClosed = true;
+            return;
+        }
         if (state().destination == Destination::FontTable)
             m_fontEntry = -1;
+        m_closedAtTheEnd.push_back(state());
         m_groups.pop_back();
-        return m_groups.size() > 1;
+    }
+
+    bool holdsParagraphMark(qsizetype from) const
+    {
+        const QByteArrayView rest(m_data + from, m_end - from);
+        for (qsizetype at = rest.indexOf("\\par"); at >= 0; at = rest.indexOf("\\par", at + 1)) {
+            if (at + 4 == rest.size() || !isLetter(rest[at + 4]))
+                return true;
+        }
+        return false;
     }
 
     void control()
@@ -319,6 +392,7 @@ private:
         while (m_pos < m_end && isLetter(m_data[m_pos]))
             ++m_pos;
         const auto length = m_pos - start;
+        m_wordAtGroupStart = std::exchange(m_atGroupStart, false);
         const std::string_view word = length <= maxWordLength
             ? std::string_view(m_data + start, std::size_t(length))
             : std::string_view();
@@ -354,6 +428,13 @@ private:
             return;
         }
         const bool ignorable = std::exchange(m_ignorableNext, false);
+        // A destination names what its own group holds; anywhere else the
+        // word is damage, and taking it would swallow the rest of the group.
+        if (found != words().end() && isDestination(found->second.word) && !m_wordAtGroupStart
+            && state().destination != Destination::Skip) {
+            m_damaged = true;
+            return;
+        }
         if (found == words().end()) {
             if (ignorable)
                 startSkipping();
@@ -514,6 +595,7 @@ private:
 
     void controlSymbol(char symbol)
     {
+        const bool atGroupStart = std::exchange(m_atGroupStart, false);
         if (symbol == '\'') {
             hexByte();
             return;
@@ -531,7 +613,12 @@ private:
             textByte(symbol);
             break;
         case '*':
-            m_ignorableNext = true;
+            if (atGroupStart) {
+                m_ignorableNext = true;
+                m_atGroupStart = true; // the destination's word follows
+            } else if (state().destination != Destination::Skip) {
+                m_damaged = true;
+            }
             break;
         case '~':
             inText([this] { appendChar(u'\u00A0'); });
@@ -643,6 +730,8 @@ private:
 
     void skipBinary(int length)
     {
+        if (length > m_end - m_pos)
+            m_damaged = true; // the file ends inside the binary data
         m_pos += std::min<qsizetype>(std::max(length, 0), m_end - m_pos);
     }
 
@@ -759,8 +848,14 @@ private:
     qsizetype m_pos = 0;
     QTextCursor m_cursor;
 
+    const std::vector<qsizetype> &m_plainGroups;
     std::vector<GroupState> m_groups;
+    std::vector<GroupState> m_closedAtTheEnd; // by the braces since the last other byte
     int m_overflow = 0; // groups open beyond maxDepth
+    bool m_atGroupStart = false; // nothing but "\*" since the last opening brace
+    bool m_wordAtGroupStart = false; // for the control word being read
+    bool m_documentClosed = false; // its brace has closed, with nothing but blanks since
+    bool m_damaged = false;
     bool m_ignorableNext = false; // after "\*"
     int m_fallbackToSkip = 0; // after "\u"
 
@@ -805,12 +900,22 @@ bool RtfReader::isRtf(QByteArrayView bytes)
     return bytes.startsWith("{\\rtf");
 }
 
-void RtfReader::read(QByteArrayView bytes, QTextDocument &document)
+bool RtfReader::read(QByteArrayView bytes, QTextDocument &document)
 {
     document.clear();
     if (!isRtf(bytes)) {
         readPlainText(bytes, document);
-        return;
+        return true;
     }
-    Reader(bytes, document).run();
+    std::vector<qsizetype> plainGroups;
+    for (int reading = 0;; ++reading) {
+        Reader reader(bytes, document, plainGroups);
+        reader.run();
+        const qsizetype swallowing = reader.swallowingGroup();
+        if (swallowing < 0 || reading == maxRereadings)
+            return reader.readWhole();
+        // Again, with that group's text read as text.
+        plainGroups.push_back(swallowing);
+        document.clear();
+    }
 }

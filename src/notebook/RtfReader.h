@@ -12,11 +12,15 @@ class QTextDocument;
 // The reader keeps paragraphs, line breaks, tabs, bold, italic, underline,
 // strike-out, font family and size, text colour and paragraph alignment, and
 // passes over everything else. It never fails: damaged input (unbalanced
-// braces, truncated files, absurd numbers, deep nesting) is read as far as it
-// makes sense, in time linear in its size and without recursion.
+// braces, truncated files, junk, absurd numbers, deep nesting) is read as far
+// as it makes sense, in time linear in its size and without recursion. A
+// stray closing brace or junk never ends the reading: the text after it is
+// kept.
 namespace RtfReader {
 
-void read(QByteArrayView bytes, QTextDocument &document);
+// Returns false when the bytes were damaged and only read in part or with
+// something passed over, true when they were read whole.
+bool read(QByteArrayView bytes, QTextDocument &document);
 
 // True when the bytes are an RTF document rather than plain text.
 bool isRtf(QByteArrayView bytes);

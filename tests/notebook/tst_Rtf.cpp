@@ -140,7 +140,7 @@ private Q_SLOTS:
 
         QTextDocument back;
         back.setDefaultFont(document.defaultFont());
-        RtfReader::read(rtf, back);
+        QVERIFY(RtfReader::read(rtf, back)); // read whole: not taken for a damaged file
         QCOMPARE(back.toRawText(), document.toRawText());
         QCOMPARE(describe(back), describe(document));
         QCOMPARE(RtfWriter::write(back), rtf);
@@ -216,7 +216,6 @@ private Q_SLOTS:
         QTest::newRow("control characters and NUL dropped") << QByteArray("{\\rtf1\\uc0 a\x01\x00"
                                                                           "b\\u10 \\u13 \\u8233 c}",
             34) << "ab\u2028c";
-        QTest::newRow("text after the closing brace ignored") << QByteArray("{\\rtf1 a}b}c") << "a";
         QTest::newRow("truncated")
             << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 abc{\\b d") << "abcd";
         QTest::newRow("word of 10000 letters") << "{\\rtf1 a\\" + QByteArray(10000, 'x') + " b}"
@@ -233,6 +232,38 @@ private Q_SLOTS:
         QFETCH(QByteArray, rtf);
         QFETCH(QString, text);
         QCOMPARE(textOf(rtf), text);
+    }
+
+    void damageNeverEndsTheReading_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("blanks, NUL and end-of-file mark after the end")
+            << QByteArray("{\\rtf1 a\\par}\r\n\0\x1a", 15) << "a" << true;
+        QTest::newRow("text after the closing brace")
+            << QByteArray("{\\rtf1 a}b}c") << "abc" << false;
+        // Its closing brace lost, a font table would hold the whole text.
+        QTest::newRow("a font table open at the end")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}\\f0 abc\\par def}")
+            << "Arial;abc\u2029def" << false;
+        QTest::newRow("a picture open at the end holds no text")
+            << QByteArray("{\\rtf1 a{\\pict 0a0b") << "a" << false;
+        QTest::newRow("destinations amid the text")
+            << QByteArray("{\\rtf1 a\\info b\\*\\x c\\fonttbl\\par d}") << "abc\u2029d" << false;
+        QTest::newRow("raw control bytes") << QByteArray("{\\rtf1 a\x01\x1b"
+                                                         "b}")
+                                           << "ab" << false;
+    }
+
+    void damageNeverEndsTheReading()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QFETCH(bool, whole);
+        QTextDocument document;
+        QCOMPARE(RtfReader::read(rtf, document), whole);
+        QCOMPARE(document.toRawText(), text);
     }
 
     void readsFormats()
@@ -281,7 +312,7 @@ private Q_SLOTS:
             RtfReader::read(readBytes(seeds.filePath(name)), read);
             const QByteArray written = RtfWriter::write(read);
             QTextDocument reread;
-            RtfReader::read(written, reread);
+            QVERIFY2(RtfReader::read(written, reread), qPrintable(name));
             QVERIFY2(reread.toRawText() == read.toRawText(), qPrintable(name));
             QVERIFY2(RtfWriter::write(reread) == written, qPrintable(name));
         }
@@ -309,7 +340,8 @@ private Q_SLOTS:
         QFETCH(QString, bold);
         QFETCH(QString, italic);
         QTextDocument document;
-        RtfReader::read(readBytes(sourceFile("tests/notebook/fixtures/" + file)), document);
+        QVERIFY(
+            RtfReader::read(readBytes(sourceFile("tests/notebook/fixtures/" + file)), document));
         const QString text = document.toRawText();
         QVERIFY2(
             text.startsWith(QStringLiteral("Zażółć gęślą jaźń: ") + polishLetters + QChar(0x2029)),
