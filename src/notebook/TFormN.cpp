@@ -1,5 +1,6 @@
 #include "notebook/TFormN.h"
 
+#include "data/SaveFile.h"
 #include "notebook/DateEdit.h"
 #include "notebook/RtfReader.h"
 #include "notebook/RtfWriter.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -226,7 +226,8 @@ void TFormN::FormDestroy()
 
 // A pad whose file cannot be read is reported and starts empty. A missing
 // file is made at the end; a file that is there but unreadable is kept
-// untouched unless the user writes in that pad.
+// untouched unless the user writes in that pad. So is a damaged file: the pad
+// shows what could be read of it.
 void TFormN::load(Pad &pad)
 {
     if (!QFileInfo::exists(pad.fileName)) {
@@ -240,7 +241,7 @@ void TFormN::load(Pad &pad)
         bytes = file.readAll();
         if (file.error() == QFileDevice::NoError) {
             QTextDocument *document = pad.editor->document();
-            RtfReader::read(bytes, *document);
+            pad.readInPart = !RtfReader::read(bytes, *document);
             document->clearUndoRedoStacks();
             document->setModified(false);
             return;
@@ -257,11 +258,12 @@ void TFormN::reportUnopened(const Pad &pad)
 
 void TFormN::save(Pad &pad)
 {
-    if (pad.unreadable && !pad.written)
+    if ((pad.unreadable || pad.readInPart) && !pad.written)
         return;
     const QByteArray rtf = RtfWriter::write(*pad.editor->document());
-    QSaveFile file(pad.fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
+    const SaveResult result
+        = saveFile(pad.fileName, rtf, BackupCopies::inKopie([] { return Clock::now(); }));
+    if (!result.saved())
         Dialogs::instance().error(this, QStringLiteral("Cannot create file ") + pad.fileName);
 }
 

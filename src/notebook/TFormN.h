@@ -58,6 +58,7 @@ private:
         StatusBar *bar = nullptr;
         QString fileName;
         bool unreadable = false; // its file could not be read at start
+        bool readInPart = false; // its file was damaged: read as far as it made sense
         bool written = false; // the user changed it since then
     };
 

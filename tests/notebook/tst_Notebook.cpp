@@ -1,6 +1,8 @@
 #include "app/TForm1.h"
 #include "notebook/DateEdit.h"
+#include "notebook/RtfReader.h"
 #include "notebook/TFormN.h"
+#include "support/FileSizeLimit.h"
 #include "support/PdfPages.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
@@ -86,6 +88,19 @@ QStringList paragraphs(QTextEdit *editor)
 QTextCharFormat formatAt(QTextEdit *editor, int block)
 {
     return editor->document()->findBlockByNumber(block).begin().fragment().charFormat();
+}
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(MIRAVELA_SOURCE_DIR "/tests/notebook/fixtures/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+QStringList folderEntries(const QString &folder = QStringLiteral("."))
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 int pdfPages(const QString &path)
@@ -343,6 +358,62 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo("Notatki2.txt").isFile()); // still the pipe, never overwritten
         QCOMPARE(dialogs.log, QStringList({ "error: Cannot create file Notatki3.txt" }));
         QVERIFY(folder.read("Notatki1.txt").startsWith("{\\rtf1"));
+    }
+
+    // A note of forty paragraphs, damaged in three ways.
+    void aDamagedPadIsShownWholeAndKeptUnlessWrittenIn_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("a stray closing brace") << "damaged-stray-brace.rtf";
+        QTest::newRow("a group open at the end") << "damaged-open-group.rtf";
+        QTest::newRow("junk between groups") << "damaged-junk.rtf";
+    }
+
+    void aDamagedPadIsShownWholeAndKeptUnlessWrittenIn()
+    {
+        PinnedClock clock(startDay);
+        clock.setNow(QDateTime(startDay, QTime(10, 15, 0)));
+        ScriptedDialogs dialogs;
+        PadFolder folder;
+        QFETCH(QString, file);
+        const QByteArray damaged = fixture(file);
+        for (const char *name : { "Notatki1.txt", "Notatki2.txt" })
+            folder.write(QString::fromLatin1(name), damaged);
+        folder.write("Notatki3.txt", emptyPadFile);
+        folder.start();
+        QTextDocument sound; // the note before the damage: every paragraph of it is shown
+        QVERIFY(RtfReader::read(fixture("sound-note.rtf"), sound));
+        const QString shown = folder.form->RichEdit1->toPlainText();
+        for (const QString &paragraph : sound.toPlainText().split(u'\n'))
+            QVERIFY2(shown.contains(paragraph), qPrintable(paragraph));
+        folder.form->RichEdit2->append(QStringLiteral("Dopisane")); // the user writes in pad 2
+        folder.end();
+        QVERIFY(dialogs.log.isEmpty());
+        QCOMPARE(folder.read("Notatki1.txt"), damaged); // untouched: never written back
+        const QByteArray written = folder.read("Notatki2.txt");
+        QVERIFY(written.contains("Dzie\\'f1 40: pomiar") && written.contains("Dopisane"));
+        // The damaged file it replaced is kept.
+        QCOMPARE(folderEntries("kopie"), QStringList({ "Notatki2-2027-03-07-101500.txt" }));
+        QCOMPARE(folder.read("kopie/Notatki2-2027-03-07-101500.txt"), damaged);
+    }
+
+    void aPadOnAFullDiskKeepsItsFileAndSaysSo()
+    {
+        ScriptedDialogs dialogs;
+        PadFolder folder;
+        const QByteArray old = "{\\rtf1 stara notatka\\par}";
+        folder.write("Notatki2.txt", old);
+        for (const char *name : { "Notatki1.txt", "Notatki3.txt" })
+            folder.write(QString::fromLatin1(name), emptyPadFile); // as written: not written again
+        folder.start();
+        folder.form->RichEdit2->append(QStringLiteral("nowa linia"));
+        FileSizeLimit full(16);
+        folder.end();
+        full.lift();
+        QCOMPARE(dialogs.log, QStringList({ "error: Cannot create file Notatki2.txt" }));
+        QCOMPARE(folder.read("Notatki2.txt"), old);
+        QCOMPARE(folder.read("Notatki1.txt"), emptyPadFile);
+        QCOMPARE(folderEntries(), QStringList({ "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" }));
     }
 
     void anOversizedPadFileIsNeitherReadNorOverwritten()
