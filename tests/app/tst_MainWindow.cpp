@@ -5,6 +5,7 @@
 #include "app/TForm5.h"
 #include "calendar/TForm2.h"
 #include "data/TTextDataSet.h"
+#include "support/FileSizeLimit.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
 #include "ui/DataViews.h"
@@ -26,6 +27,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <optional>
 
 namespace {
 
@@ -94,6 +96,12 @@ void deleteFirstThenBlockAndClose(const QTemporaryDir &folder)
     QFile::remove(folder.filePath(QStringLiteral("Daty.txt")));
     QDir(folder.path()).mkpath(QStringLiteral("Daty.txt/blocker"));
     form->close();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 const QByteArray twoEntries = QByteArrayLiteral("07-03-15 15/36,6\r\n07-02-14\r\nMiravela 2.0\r\n");
@@ -430,6 +438,41 @@ private Q_SLOTS:
         const QStringList message = dialogs.log.first().split(QLatin1Char('\n'));
         QCOMPARE(message.first(), QStringLiteral("retry: Cannot create file Daty.txt"));
         QVERIFY(message.last().contains(QStringLiteral("utratę tych zmian")));
+    }
+
+    void aFullDiskAtTheEndKeepsDatyWholeUntilARetrySaves()
+    {
+        PinnedClock clock(QDate(2027, 3, 1));
+        clock.setNow(QDateTime(QDate(2027, 3, 1), QTime(10, 15)));
+        ScriptedDialogs dialogs;
+        QTemporaryDir folder;
+        const QString daty = folder.filePath(QStringLiteral("Daty.txt"));
+        writeFile(daty, twoEntries);
+        std::optional<FileSizeLimit> full;
+        QStringList filesWhileFull;
+        QByteArray datyWhileFull;
+        dialogs.answerNext(true); // "Ponów", once there is room again
+        dialogs.onRetry = [&] {
+            filesWhileFull = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+            datyWhileFull = readAll(daty);
+            full.reset();
+        };
+        const int status = runIn(folder.path(), [&] {
+            TTextDataSet *entries = liveMainWindow()->TextDataSet1;
+            entries->insert();
+            entries->setLine(QByteArrayLiteral("07-04-12"));
+            entries->post();
+            full.emplace(16); // the disk fills up before the program ends
+            liveMainWindow()->close();
+        });
+        QCOMPARE(datyWhileFull, twoEntries);
+        QCOMPARE(filesWhileFull,
+            QStringList({ "Daty.txt", "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" }));
+        QCOMPARE(dialogs.log.size(), 1);
+        QVERIFY(dialogs.log.first().startsWith("retry: Cannot create file Daty.txt\n"));
+        QCOMPARE(status, 0);
+        QCOMPARE(readAll(daty), "07-04-12\r\n" + twoEntries);
+        QCOMPARE(readAll(folder.filePath("kopie/Daty-2027-03-01-101500.txt")), twoEntries);
     }
 
     void retryingAfterTheCauseIsGoneSavesEverything()

@@ -10,12 +10,14 @@
 #include "records/ReportPreview.h"
 #include "records/SummaryReport.h"
 #include "records/TFormR.h"
+#include "support/FileSizeLimit.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
 #include "ui/StatusBar.h"
 
 #include <QAction>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -25,6 +27,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+
+#include <cerrno>
+#include <cstring>
 
 #include <sys/stat.h>
 
@@ -378,6 +383,35 @@ private Q_SLOTS:
         QCOMPARE(dialogs->log.size(), 1);
         QVERIFY(dialogs->log.first().startsWith(QStringLiteral("error: Nie można zapisać pliku")));
         QVERIFY(!QFileInfo::exists(fixture->path(QStringLiteral("brak"))));
+    }
+
+    void savingOnAFullDiskKeepsTheOldFilesAndSaysSo()
+    {
+        ScriptedFileDialogs files;
+        ReportPreview *preview = openReport(entries(1));
+        QVERIFY(preview);
+        const QString report = fixture->path(QStringLiteral("raport.mzs"));
+        const QString pdf = fixture->path(QStringLiteral("raport.pdf"));
+        for (const QString &name : { report, pdf }) {
+            QFile old(name);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("stare") == 5);
+        }
+        files.answerNext(report);
+        files.answerNext(pdf);
+        {
+            FileSizeLimit full(16);
+            preview->action(QStringLiteral("Zapisz"))->trigger();
+            preview->action(QStringLiteral("Zapisz"))->trigger();
+        }
+        const QString reason = QString::fromLocal8Bit(std::strerror(EFBIG));
+        QCOMPARE(dialogs->log,
+            QStringList({ "error: Nie można zapisać pliku „raport.mzs”: " + reason,
+                "error: Nie można zapisać pliku „" + pdf + "”: " + reason }));
+        QCOMPARE(fixture->fileBytes(QStringLiteral("raport.mzs")), QByteArray("stare"));
+        QCOMPARE(fixture->fileBytes(QStringLiteral("raport.pdf")), QByteArray("stare"));
+        QCOMPARE(QDir(fixture->path(".")).entryList(QDir::Files | QDir::Hidden),
+            QStringList({ "Daty.txt", "Notatki1.txt", "Notatki2.txt", "Notatki3.txt", "raport.mzs",
+                "raport.pdf" }));
     }
 
     void readsTheEntriesAsTheyAreNow()
