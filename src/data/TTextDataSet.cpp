@@ -491,6 +491,9 @@ std::vector<TTextDataSet::Line> TTextDataSet::splitLines(const QByteArray &bytes
     // Room for lines of 32 bytes on average: untouched capacity costs little,
     // and spare room makes inserting at the top a shift in place.
     lines.reserve(size_t(bytes.size() / 32));
+    // A million lines touch 32 MB of it: huge pages spare thousands of page faults.
+    adviseHugePages(
+        reinterpret_cast<char *>(lines.data()), qsizetype(lines.capacity() * sizeof(Line)));
     qint32 id = 0;
     for (LineSplitter splitter(textBeforeNul(bytes)); !splitter.atEnd();) {
         if (id == std::numeric_limits<qint32>::max())
