@@ -84,16 +84,17 @@ bool copyInto(const QByteArray &file, QIODevice &device)
 }
 
 // A hard link costs nothing even for a big file; where the file system has
-// none, a copy. Returns why no copy was made, or the name made in `made`.
+// none, a copy. Returns why no copy was made, or the copy's name in `made`.
 QString makeCopy(const QByteArray &file, const QString &folder, const CopyNames &names,
     const QString &stamp, QString &made)
 {
     for (int number = 1; number <= maxCopiesPerSecond; ++number) {
-        const QString copy = folder + QLatin1Char('/') + names.name(stamp, number);
+        const QString name = names.name(stamp, number);
+        const QString copy = folder + QLatin1Char('/') + name;
         const QByteArray copyPath = QFile::encodeName(copy);
         if (::link(file.constData(), copyPath.constData()) == 0) {
             syncFolder(QFile::encodeName(folder)); // the link outlives a power cut
-            made = copy;
+            made = name;
             return {};
         }
         if (errno == EEXIST)
@@ -107,7 +108,7 @@ QString makeCopy(const QByteArray &file, const QString &folder, const CopyNames 
             = saveFile(copy, [&file](QIODevice &device) { return copyInto(file, device); });
         if (!copied.saved())
             return copied.error;
-        made = copy;
+        made = name;
         return {};
     }
     return describe(EEXIST);
@@ -125,35 +126,46 @@ void removeOldCopies(const QString &folder, const CopyNames &names, int keep, co
         return;
     std::sort(copies.begin(), copies.end(),
         [](const CopyNames::Copy &a, const CopyNames::Copy &b) { return a.newerThan(b); });
-    const QString madeName = QFileInfo(made).fileName();
     for (auto copy = copies.begin() + keep; copy != copies.end(); ++copy) {
         // A clock set back names a new copy as older; it stays all the same.
-        if (copy->fileName != madeName)
+        if (copy->fileName != made)
             QFile::remove(folder + QLatin1Char('/') + copy->fileName);
     }
 }
 
 } // namespace
 
-QString keepBackupCopy(const QString &path, const QString &file, const BackupCopies &backups)
+BackupCopy BackupCopy::make(const QString &path, const QString &file, const BackupCopies &backups)
 {
     const QFileInfo given(path);
-    const QString folder = given.dir().filePath(backups.folderName);
+    BackupCopy copy;
+    copy.m_folder = given.dir().filePath(backups.folderName);
+    copy.m_fileName = given.fileName();
+    copy.m_keep = backups.keep;
     const auto problem = [&](const QString &reason) {
-        return QStringLiteral("Nie można zrobić kopii zapasowej pliku %1 w folderze %2: %3")
-            .arg(given.fileName(), backups.folderName, reason);
+        copy.m_error = QStringLiteral("Nie można zrobić kopii zapasowej pliku %1 w folderze %2: %3")
+                           .arg(given.fileName(), backups.folderName, reason);
+        return copy;
     };
-    if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0 && errno != EEXIST)
+    if (::mkdir(QFile::encodeName(copy.m_folder).constData(), 0777) != 0 && errno != EEXIST)
         return problem(describe(errno));
     QDateTime moment = backups.now ? backups.now() : QDateTime();
     if (!moment.isValid())
         moment = QDateTime::currentDateTime();
-    const CopyNames names(given.fileName());
-    QString made;
-    const QString error = makeCopy(QFile::encodeName(file), folder, names,
-        moment.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), made);
-    if (made.isEmpty())
-        return problem(error);
-    removeOldCopies(folder, names, backups.keep, made);
-    return {};
+    const QString error
+        = makeCopy(QFile::encodeName(file), copy.m_folder, CopyNames(copy.m_fileName),
+            moment.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), copy.m_made);
+    return copy.m_made.isEmpty() ? problem(error) : copy;
+}
+
+void BackupCopy::keep() const
+{
+    if (!m_made.isEmpty())
+        removeOldCopies(m_folder, CopyNames(m_fileName), m_keep, m_made);
+}
+
+void BackupCopy::discard() const
+{
+    if (!m_made.isEmpty())
+        QFile::remove(m_folder + QLatin1Char('/') + m_made);
 }

@@ -266,20 +266,24 @@ SaveResult saveFile(
     if (uninterrupted([&] { return ::fsync(temporary.fd()); }) != 0 || !temporary.closeFile())
         return failure(errno);
 
-    SaveResult result;
+    BackupCopy backup;
     if (!backups.folderName.isEmpty() && target->existing && S_ISREG(target->existing->st_mode)
         && contentsChanged(*target, temporary)) {
-        result.backupError = keepBackupCopy(path, QFile::decodeName(target->path), backups);
-        if (!result.backupError.isEmpty())
-            std::fprintf(stderr, "%s\n", result.backupError.toLocal8Bit().constData());
+        backup = BackupCopy::make(path, QFile::decodeName(target->path), backups);
+        if (!backup.error().isEmpty())
+            std::fprintf(stderr, "%s\n", backup.error().toLocal8Bit().constData());
     }
 
-    if (::rename(temporary.path().constData(), target->path.constData()) != 0)
-        return { describe(errno), result.backupError };
+    if (::rename(temporary.path().constData(), target->path.constData()) != 0) {
+        const int renameError = errno;
+        backup.discard();
+        return { describe(renameError), backup.error() };
+    }
     temporary.renamed();
+    backup.keep();
     if (const int syncError = syncFolder(target->folder); syncError != 0)
-        return { describe(syncError), result.backupError };
-    return result;
+        return { describe(syncError), backup.error() };
+    return { {}, backup.error() };
 }
 
 SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups)

@@ -41,8 +41,8 @@ struct [[nodiscard]] SaveResult {
 // 0666 less the umask).
 //
 // With `backups`, the old file is kept as a copy when the new contents differ
-// from it. A copy that cannot be made never stops the save: one line about it
-// goes to the error output, and the result tells it.
+// from it; a save that fails leaves the copies as they were. A copy that cannot be made never stops
+// the save: one line about it goes to the error output, and the result tells it.
 SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> &write,
     const BackupCopies &backups = {});
 // The same for bytes at hand; a file that already holds exactly these bytes is

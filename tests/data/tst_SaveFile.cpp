@@ -15,6 +15,9 @@
 #include <optional>
 #include <stdexcept>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,6 +56,20 @@ SaveResult streamed(const QByteArray &bytes) // as the record set writes
     return saveFile(
         QStringLiteral("Daty.txt"),
         [&bytes](QIODevice &device) { return device.write(bytes) == bytes.size(); }, copies);
+}
+
+// A file that no rename may replace; false where that cannot be set (not root).
+bool setImmutable(const char *path, bool immutable)
+{
+    const int fd = ::open(path, O_RDONLY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool set = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    set = set && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    ::close(fd);
+    return set;
 }
 
 } // namespace
@@ -166,6 +183,27 @@ private Q_SLOTS:
         kept.sort();
         expected.sort();
         QCOMPARE(kept, expected);
+    }
+
+    // "Ponów" after a refused rename saves again and again: no copy of the
+    // unchanged old file may push the older copies out.
+    void aRefusedRenameKeepsTheCopiesAsTheyWere()
+    {
+        QVERIFY(QDir().mkdir("kopie"));
+        for (int day = 1; day <= 20; ++day)
+            writeBytes(
+                QStringLiteral("kopie/Daty-2027-02-%1-080000.txt").arg(day, 2, 10, QChar('0')),
+                "x");
+        const QStringList before = entries("kopie");
+        if (!setImmutable("Daty.txt", true))
+            QSKIP("needs root, to make a file that no rename replaces");
+        const auto result = streamed("nowe");
+        const auto again = streamed("nowe");
+        QVERIFY(setImmutable("Daty.txt", false));
+        QVERIFY(!result.saved() && !again.saved());
+        QCOMPARE(readBytes("Daty.txt"), oldBytes);
+        QCOMPARE(entries("kopie"), before);
+        QCOMPARE(entries(), QStringList({ "Daty.txt", "kopie" }));
     }
 
     void aCopyThatCannotBeMadeDoesNotStopTheSave()
