@@ -99,15 +99,23 @@ QString makeCopy(const QByteArray &file, const QString &folder, const CopyNames 
         }
         if (errno == EEXIST)
             continue;
-        struct stat status = {};
-        if (::lstat(copyPath.constData(), &status) == 0)
+        // No link here: the name is taken first, private until it has the old
+        // file's mode, which the save routine then keeps for the bytes copied.
+        const int placeholder = openFile(copyPath, O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (placeholder < 0 && errno == EEXIST)
             continue;
-        if (errno != ENOENT)
+        if (placeholder < 0)
             return describe(errno);
+        struct stat old = {};
+        if (::stat(file.constData(), &old) == 0)
+            ::fchmod(placeholder, old.st_mode & 0777);
+        ::close(placeholder);
         const SaveResult copied
             = saveFile(copy, [&file](QIODevice &device) { return copyInto(file, device); });
-        if (!copied.saved())
+        if (!copied.saved()) {
+            ::unlink(copyPath.constData());
             return copied.error;
+        }
         made = name;
         return {};
     }

@@ -240,8 +240,10 @@ SaveResult saveFile(
     if (!target)
         return failure(error);
 
+    // Over an existing file the temporary one is private until it has that
+    // file's mode: whoever opens a file keeps reading it, whatever mode follows.
     TemporaryFile temporary;
-    if (!temporary.create(target->folder, target->name, 0666))
+    if (!temporary.create(target->folder, target->name, target->existing ? 0600 : 0666))
         return failure(errno);
     if (target->existing) {
         // The owner is kept where that is allowed (root may give a file away);

@@ -230,8 +230,11 @@ private Q_SLOTS:
             || statusOf(".").st_dev == statusOf(qPrintable(elsewhere.path())).st_dev)
             QSKIP("needs a second file system at /dev/shm");
         QVERIFY(QFile::link(elsewhere.path(), "kopie"));
+        QCOMPARE(::chmod("Daty.txt", 0600), 0); // private, and so is its copy
         QVERIFY(streamed("nowe").saved());
-        QCOMPARE(readBytes(elsewhere.filePath("Daty-2027-03-01-101500.txt")), oldBytes);
+        const QString copy = elsewhere.filePath("Daty-2027-03-01-101500.txt");
+        QCOMPARE(readBytes(copy), oldBytes);
+        QCOMPARE(statusOf(qPrintable(copy)).st_mode & 07777, mode_t(0600));
         QCOMPARE(entries(elsewhere.path()).size(), 1);
     }
 };
