@@ -89,6 +89,12 @@ refused --bogus --help
 refused -h
 refused -
 refused a -- b
+# A folder that cannot be entered: the program's own line, status 1.
+touch "$scratch/plik"
+status=0
+launch plik || status=$?
+[ "$status" = 1 ] && [ "$(cat "$scratch/err")" = "miravela: nie można otworzyć folderu „plik”: Not a directory" ] \
+    || fail "a file as the folder: status $status, $(cat "$scratch/err")"
 [ ! -e "$home" ] && [ ! -e "$scratch/dane" ] && [ ! -e "$scratch/a" ] \
     || fail "an option created a folder"
 
@@ -129,4 +135,10 @@ env -i HOME="$home" PATH=/usr/bin:/bin "$root/usr/bin/miravela" "$other"
     || fail "folder after --: $(cat "$started")"
 (cd "$scratch" && env -i HOME="$home" PATH=/usr/bin:/bin "$root/usr/bin/miravela" ./-inne)
 [ "$(head -n 1 "$started")" = "$scratch/-inne" ] || fail "folder ./-inne"
+# A relative folder is the one in the current folder, whatever CDPATH names.
+mkdir -p "$scratch/elsewhere/dane"
+(cd "$scratch" && env -i HOME="$home" PATH=/usr/bin:/bin CDPATH="$scratch/elsewhere" \
+    "$root/usr/bin/miravela" dane) >"$scratch/out"
+[ "$(head -n 1 "$started")" = "$scratch/dane" ] && [ ! -s "$scratch/out" ] \
+    || fail "folder dane with CDPATH: $(cat "$started" "$scratch/out")"
 echo "package and launcher are sound"
