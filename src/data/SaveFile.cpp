@@ -225,6 +225,17 @@ bool fileHolds(const QByteArray &path, QByteArrayView bytes)
     return read == 0 && compared == bytes.size();
 }
 
+// Gives the new file the old one's owner and group where that is allowed.
+void keepOwner(int fd, const struct stat &old)
+{
+    if (old.st_uid == ::geteuid() && old.st_gid == ::getegid())
+        return;
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        // Only root may give a file away: the file stays the user's own, who
+        // can read and write it as before.
+    }
+}
+
 SaveResult failure(int error)
 {
     return { describe(error), {} };
@@ -246,13 +257,8 @@ SaveResult saveFile(
     if (!temporary.create(target->folder, target->name, target->existing ? 0600 : 0666))
         return failure(errno);
     if (target->existing) {
-        // The owner is kept where that is allowed (root may give a file away);
-        // a failure there changes nothing for the user, but the mode must hold.
-        const bool otherOwner
-            = target->existing->st_uid != ::geteuid() || target->existing->st_gid != ::getegid();
-        if (otherOwner
-            && ::fchown(temporary.fd(), target->existing->st_uid, target->existing->st_gid) != 0) {
-        }
+        // The owner before the mode: giving a file away clears bits of its mode.
+        keepOwner(temporary.fd(), *target->existing);
         if (::fchmod(temporary.fd(), target->existing->st_mode & 07777) != 0)
             return failure(errno);
     }
