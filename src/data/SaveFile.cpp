@@ -15,6 +15,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -292,6 +293,14 @@ SaveResult saveFile(
     if (const int syncError = syncFolder(target->folder); syncError != 0)
         return { describe(syncError), backup.error() };
     return { {}, backup.error() };
+}
+
+void throwUnlessSaved(const SaveResult &result, const QString &shownName)
+{
+    if (!result.saved())
+        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
+                                     .arg(shownName, result.error)
+                                     .toStdString());
 }
 
 SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups)

@@ -41,10 +41,15 @@ struct [[nodiscard]] SaveResult {
 // 0666 less the umask).
 //
 // With `backups`, the old file is kept as a copy when the new contents differ
-// from it; a save that fails leaves the copies as they were. A copy that cannot be made never stops
-// the save: one line about it goes to the error output, and the result tells it.
+// from it; a save that fails leaves the copies as they were. A copy that
+// cannot be made never stops the save: one line about it goes to the error
+// output, and the result tells it.
 SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> &write,
     const BackupCopies &backups = {});
 // The same for bytes at hand; a file that already holds exactly these bytes is
 // left as it is, untouched.
 SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups = {});
+
+// Throws std::runtime_error with the message a window shows when a file the
+// user chose was not saved, naming it as `shownName`.
+void throwUnlessSaved(const SaveResult &result, const QString &shownName);

@@ -7,7 +7,6 @@
 #include <QDate>
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace reportcsv {
 
@@ -122,11 +121,7 @@ QByteArray build(const QByteArrayList &rows)
 
 void save(const QByteArrayList &rows, const QString &fileName)
 {
-    const SaveResult result = saveFile(fileName, build(rows));
-    if (!result.saved())
-        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
-                                     .arg(fileName, result.error)
-                                     .toStdString());
+    throwUnlessSaved(saveFile(fileName, build(rows)), fileName);
 }
 
 } // namespace reportcsv

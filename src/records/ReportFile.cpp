@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <stdexcept>
-
 namespace reportfile {
 
 namespace {
@@ -177,11 +175,7 @@ Loaded parse(QByteArrayView bytes)
 
 void save(const ReportContent &content, const QString &fileName)
 {
-    const SaveResult result = saveFile(fileName, serialize(content));
-    if (!result.saved())
-        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
-                                     .arg(QFileInfo(fileName).fileName(), result.error)
-                                     .toStdString());
+    throwUnlessSaved(saveFile(fileName, serialize(content)), QFileInfo(fileName).fileName());
 }
 
 Loaded load(const QString &fileName)

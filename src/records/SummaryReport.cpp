@@ -241,10 +241,7 @@ void exportReportPdf(const ReportContent &content, const QString &fileName)
         renderReport(content, writer, { 1, pageCount });
         return true; // the device itself knows whether every byte went out
     });
-    if (!result.saved())
-        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
-                                     .arg(fileName, result.error)
-                                     .toStdString());
+    throwUnlessSaved(result, fileName);
 }
 
 SummaryReport::SummaryReport(QObject *parent)

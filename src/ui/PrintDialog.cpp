@@ -57,12 +57,6 @@ public:
 SystemPrintService systemPrintService;
 PrintService *installedPrintService = &systemPrintService;
 
-std::runtime_error cannotSave(const QString &fileName, const QString &reason)
-{
-    return std::runtime_error(
-        QStringLiteral("Nie można zapisać pliku „%1”: %2").arg(fileName, reason).toStdString());
-}
-
 // A PDF file that the PDF engine wrote to its end: the engine does not tell
 // when a write fails, so a file cut short by a full disk shows here.
 bool endsLikeAPdf(QFile &file)
@@ -134,7 +128,7 @@ void runPrintJob(QPrinter &printer, const std::function<void()> &paint)
     }
     const QTemporaryDir scratch;
     if (!scratch.isValid())
-        throw cannotSave(target, scratch.errorString());
+        throwUnlessSaved({ scratch.errorString(), {} }, target);
     const QString painted = scratch.filePath(QStringLiteral("wydruk.pdf"));
     printer.setOutputFileName(painted);
     const auto restore = qScopeGuard([&] { printer.setOutputFileName(target); });
@@ -143,10 +137,8 @@ void runPrintJob(QPrinter &printer, const std::function<void()> &paint)
     QFile file(painted);
     if (!file.open(QIODevice::ReadOnly) || !endsLikeAPdf(file))
         throw std::runtime_error("Drukowanie nie powiodło się.");
-    const SaveResult saved
-        = saveFile(target, [&file](QIODevice &device) { return copyInto(file, device); });
-    if (!saved.saved())
-        throw cannotSave(target, saved.error);
+    throwUnlessSaved(
+        saveFile(target, [&file](QIODevice &device) { return copyInto(file, device); }), target);
 }
 
 QList<int> paintedPages(const QPrinter &printer, int pageCount)
