@@ -99,8 +99,10 @@ public:
     {
         static constexpr char letters[]
             = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        // ".NAME.xxxxxx" is no longer than the longest name a file may have.
+        const QByteArray stem = name.first(std::min<qsizetype>(name.size(), NAME_MAX - 8));
         for (int attempt = 0; attempt < 100; ++attempt) {
-            QByteArray path = folder + '.' + name + '.';
+            QByteArray path = folder + '.' + stem + '.';
             for (int i = 0; i < 6; ++i)
                 path += letters[QRandomGenerator::system()->bounded(int(sizeof letters - 1))];
             m_fd = openFile(path, O_WRONLY | O_CREAT | O_EXCL, mode);

@@ -145,6 +145,15 @@ private Q_SLOTS:
         QCOMPARE(statusOf("new.txt").st_mode & 07777, mode_t(0640));
     }
 
+    // The temporary file's name is made from the target's, which may be as
+    // long as a name can be.
+    void savesAFileWithTheLongestName()
+    {
+        const QString longest(255, u'n');
+        QVERIFY(saveFile(longest, QByteArrayView("x")).saved());
+        QCOMPARE(entries(), QStringList({ "Daty.txt", longest }));
+    }
+
     void copiesTheOldFileOnlyWhenTheContentsChange()
     {
         const ino_t untouched = statusOf("Daty.txt").st_ino;
