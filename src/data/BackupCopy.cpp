@@ -5,11 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QIODevice>
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -67,22 +65,6 @@ private:
     QRegularExpression m_pattern;
 };
 
-bool copyInto(const QByteArray &file, QIODevice &device)
-{
-    const int fd = openFile(file, O_RDONLY);
-    if (fd < 0)
-        return false;
-    constexpr qsizetype chunk = 1 << 20;
-    const std::unique_ptr<char[]> buffer(new char[chunk]);
-    ssize_t read = 0;
-    while ((read = uninterrupted([&] { return ::read(fd, buffer.get(), chunk); })) > 0) {
-        if (device.write(buffer.get(), read) != read)
-            break;
-    }
-    ::close(fd);
-    return read == 0;
-}
-
 // A hard link costs nothing even for a big file; where the file system has
 // none, a copy. Returns why no copy was made, or the copy's name in `made`.
 QString makeCopy(const QByteArray &file, const QString &folder, const CopyNames &names,
@@ -110,8 +92,7 @@ QString makeCopy(const QByteArray &file, const QString &folder, const CopyNames 
         if (::stat(file.constData(), &old) == 0)
             ::fchmod(placeholder, old.st_mode & 0777);
         ::close(placeholder);
-        const SaveResult copied
-            = saveFile(copy, [&file](QIODevice &device) { return copyInto(file, device); });
+        const SaveResult copied = saveCopy(QFile::decodeName(file), copy);
         if (!copied.saved()) {
             ::unlink(copyPath.constData());
             return copied.error;

@@ -244,6 +244,23 @@ SaveResult failure(int error)
     return { describe(error), {} };
 }
 
+// All of `file` into `device`; false when it could not be read to its end.
+bool copyFileInto(const QByteArray &file, QIODevice &device)
+{
+    const int fd = openFile(file, O_RDONLY);
+    if (fd < 0)
+        return false;
+    constexpr qsizetype chunk = 1 << 20;
+    const std::unique_ptr<char[]> buffer(new char[chunk]);
+    ssize_t read = 0;
+    while ((read = uninterrupted([&] { return ::read(fd, buffer.get(), chunk); })) > 0) {
+        if (device.write(buffer.get(), read) != read)
+            break;
+    }
+    ::close(fd);
+    return read == 0;
+}
+
 } // namespace
 
 SaveResult saveFile(
@@ -297,14 +314,6 @@ SaveResult saveFile(
     return { {}, backup.error() };
 }
 
-void throwUnlessSaved(const SaveResult &result, const QString &shownName)
-{
-    if (!result.saved())
-        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
-                                     .arg(shownName, result.error)
-                                     .toStdString());
-}
-
 SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups)
 {
     if (fileHolds(QFile::encodeName(path), bytes))
@@ -314,4 +323,18 @@ SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopie
         [bytes](
             QIODevice &device) { return device.write(bytes.data(), bytes.size()) == bytes.size(); },
         backups);
+}
+
+SaveResult saveCopy(const QString &from, const QString &path)
+{
+    const QByteArray source = QFile::encodeName(from);
+    return saveFile(path, [&source](QIODevice &device) { return copyFileInto(source, device); });
+}
+
+void throwUnlessSaved(const SaveResult &result, const QString &shownName)
+{
+    if (!result.saved())
+        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
+                                     .arg(shownName, result.error)
+                                     .toStdString());
 }

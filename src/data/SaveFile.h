@@ -49,6 +49,9 @@ SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> 
 // The same for bytes at hand; a file that already holds exactly these bytes is
 // left as it is, untouched.
 SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups = {});
+// The same for the bytes of the file `from`; a file that cannot be read whole
+// is a failure.
+SaveResult saveCopy(const QString &from, const QString &path);
 
 // Throws std::runtime_error with the message a window shows when a file the
 // user chose was not saved, naming it as `shownName`.

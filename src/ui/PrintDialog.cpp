@@ -59,22 +59,11 @@ PrintService *installedPrintService = &systemPrintService;
 
 // A PDF file that the PDF engine wrote to its end: the engine does not tell
 // when a write fails, so a file cut short by a full disk shows here.
-bool endsLikeAPdf(QFile &file)
+bool endsLikeAPdf(const QString &path)
 {
-    const qint64 size = file.size();
+    QFile file(path);
+    const qint64 size = file.open(QIODevice::ReadOnly) ? file.size() : 0;
     return size > 5 && file.seek(size - 6) && file.read(6).trimmed().endsWith("%%EOF");
-}
-
-bool copyInto(QFile &from, QIODevice &to)
-{
-    if (!from.seek(0))
-        return false;
-    while (!from.atEnd()) {
-        const QByteArray chunk = from.read(64 * 1024);
-        if (chunk.isEmpty() || to.write(chunk) != chunk.size())
-            return false;
-    }
-    return true;
 }
 
 int scaled(int pixels, int printerDpi)
@@ -134,11 +123,9 @@ void runPrintJob(QPrinter &printer, const std::function<void()> &paint)
     const auto restore = qScopeGuard([&] { printer.setOutputFileName(target); });
     paint();
 
-    QFile file(painted);
-    if (!file.open(QIODevice::ReadOnly) || !endsLikeAPdf(file))
+    if (!endsLikeAPdf(painted))
         throw std::runtime_error("Drukowanie nie powiodło się.");
-    throwUnlessSaved(
-        saveFile(target, [&file](QIODevice &device) { return copyInto(file, device); }), target);
+    throwUnlessSaved(saveCopy(painted, target), target);
 }
 
 QList<int> paintedPages(const QPrinter &printer, int pageCount)
