@@ -57,8 +57,16 @@ std::string versionText()
     return "miravela 2.0\n";
 }
 
-std::optional<int> handleCommandLine(int &argc, char **argv)
+std::optional<int> handleCommandLine(int &argc, char **&argv)
 {
+    // A program can be started with no arguments at all, not even its name;
+    // the application then gets one.
+    if (argc < 1) {
+        static char name[] = "miravela";
+        static char *nameOnly[] = { name, nullptr };
+        argc = 1;
+        argv = nameOnly;
+    }
     const CommandLine command = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (command.action) {
     case CommandLine::Action::Help:

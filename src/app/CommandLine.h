@@ -29,4 +29,4 @@ std::string versionText();
 // data folder given (status 1 when it cannot). When the program is to run,
 // returns nothing and leaves only the program's name in argc/argv, so that
 // the application reads no option of its own from them.
-std::optional<int> handleCommandLine(int &argc, char **argv);
+std::optional<int> handleCommandLine(int &argc, char **&argv);

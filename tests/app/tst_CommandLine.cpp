@@ -60,12 +60,14 @@ private Q_SLOTS:
         QTemporaryDir scratch;
         QVERIFY(QDir(scratch.path()).mkdir(QStringLiteral("-dane")));
         QByteArray name("miravela"), separator("--"), folder("-dane"), missing("brak");
-        char *arguments[] = { name.data(), separator.data(), folder.data(), nullptr };
+        char *argumentList[] = { name.data(), separator.data(), folder.data(), nullptr };
+        char **arguments = argumentList;
         int count = 3;
         QVERIFY(QDir::setCurrent(scratch.path()));
         const std::optional<int> status = handleCommandLine(count, arguments);
         const QString entered = QDir::currentPath();
-        char *badArguments[] = { name.data(), missing.data(), nullptr };
+        char *badArgumentList[] = { name.data(), missing.data(), nullptr };
+        char **badArguments = badArgumentList;
         int badCount = 2;
         const std::optional<int> badStatus = handleCommandLine(badCount, badArguments);
         const QString after = QDir::currentPath();
@@ -77,6 +79,18 @@ private Q_SLOTS:
         QCOMPARE(entered, QDir(scratch.path()).filePath(QStringLiteral("-dane")));
         QCOMPARE(badStatus, std::optional<int>(1));
         QCOMPARE(after, entered);
+    }
+
+    // Started with no arguments at all, the application still gets a name.
+    void handlingGivesAMissingName()
+    {
+        char *nothing[] = { nullptr };
+        char **arguments = nothing;
+        int count = 0;
+        QVERIFY(!handleCommandLine(count, arguments));
+        QCOMPARE(count, 1);
+        QCOMPARE(QByteArray(arguments[0]), QByteArray("miravela"));
+        QCOMPARE(arguments[1], nullptr);
     }
 };
 
