@@ -8,6 +8,7 @@
 #include "app/TFormL.h"
 #include "app/Termination.h"
 #include "calendar/TForm2.h"
+#include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
 #include "daycount/TFormLD.h"
 #include "notebook/TFormN.h"
@@ -39,9 +40,9 @@ Program::Program()
     m_forms.FormL = create(new TFormL());
     m_forms.Form3 = create(new TForm3());
     m_forms.FormLD = create(new TFormLD());
-    m_forms.Form4 = create(new TForm4(m_forms));
-    m_forms.FormR = create(new TFormR(m_forms));
-    m_forms.FormWT = create(new TFormWT(m_forms));
+    m_forms.Form4 = create(new TForm4(*m_forms.Form1->TextDataSet1));
+    m_forms.FormR = create(new TFormR(*m_forms.Form1->TextDataSet1));
+    m_forms.FormWT = create(new TFormWT(*m_forms.Form1->DataSource1));
     m_forms.FormN = create(new TFormN());
     m_forms.Form5 = create(new TForm5());
 

@@ -2,10 +2,13 @@
 
 #include "app/Forms.h"
 #include "app/TForm5.h"
+#include "calendar/TForm2.h"
 #include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
 #include "notebook/TFormN.h"
+#include "records/PeriodEntries.h"
 #include "records/TForm4.h"
+#include "records/TFormR.h"
 #include "tempchart/TFormWT.h"
 #include "ui/Clock.h"
 #include "ui/Controls.h"
@@ -299,6 +302,38 @@ void TForm1::FormShow()
     showOrRaise(m_forms.Form5);
 }
 
+void TForm1::Button1Click()
+{
+    m_forms.Form2->showChart(Label4->text(), ComboBox1->currentText(), Calendar1->date());
+}
+
+void TForm1::Button2Click()
+{
+    // The dialog stands over the chart it is about to print.
+    PrintDialog1->setDialogParent(m_forms.Form2);
+    if (PrintDialog1->exec())
+        printWindow(m_forms.Form2, PrintDialog1->printer());
+    else
+        m_forms.Form2->close();
+}
+
+void TForm1::Button3Click()
+{
+    saveEntry(*TextDataSet1, Calendar1->date());
+}
+
+void TForm1::Button4Click()
+{
+    deleteCurrentEntry(*TextDataSet1, this);
+}
+
+void TForm1::Button5Click()
+{
+    // The report reads the entries as they are now, saved or deleted a moment
+    // ago included; the selected line stays where it is.
+    m_forms.FormR->preview();
+}
+
 void TForm1::Button6Click()
 {
     showOrRaise(m_forms.FormN);
@@ -332,6 +367,37 @@ void TForm1::Licencja1Click()
 void TForm1::About1Click()
 {
     showOrRaise(m_forms.FormA);
+}
+
+void TForm1::Calendar1Change()
+{
+    Label4->setText(longDateText(Calendar1->date()));
+    Label4->adjustSize();
+    Calendar1->updateTodayTip();
+}
+
+void TForm1::Calendar1Click()
+{
+    m_forms.Form2->close();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    m_forms.Form2->close();
+    Calendar1->stepMonth(-1);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    m_forms.Form2->close();
+    Calendar1->stepMonth(+1);
+}
+
+void TForm1::ComboBox1Change()
+{
+    m_forms.Form2->close();
+    if (ComboBox1->currentText().isEmpty())
+        Dialogs::instance().notice(this, QStringLiteral("Wybierz długość cyklu z listy !"));
 }
 
 void TForm1::showEvent(QShowEvent *event)

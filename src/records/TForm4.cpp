@@ -1,7 +1,5 @@
 #include "records/TForm4.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
 #include "data/Cp1250.h"
 #include "data/PeriodLine.h"
 #include "data/TTextDataSet.h"
@@ -48,8 +46,8 @@ QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, 
 
 } // namespace
 
-TForm4::TForm4(const Forms &forms)
-    : m_forms(forms)
+TForm4::TForm4(TTextDataSet &entries)
+    : m_entries(entries)
 {
     makeFixedWindow(this, QStringLiteral("Form4"), QStringLiteral("Pomiar temperatury"),
         clientWidth, clientHeight);
@@ -158,11 +156,10 @@ void TForm4::ComboBox1Change()
 
 void TForm4::Button1Click()
 {
-    TTextDataSet *entries = m_forms.Form1->TextDataSet1;
-    entries->first(); // the main window's list follows to the first row
+    m_entries.first(); // the main window's list follows to the first row
 
     // Without an entry there is nothing to append to, and nothing to ask.
-    if (entries->recordCount() == 0 || IsSentinelLine(entries->line())) {
+    if (m_entries.recordCount() == 0 || IsSentinelLine(m_entries.line())) {
         Dialogs::instance().notice(this, noEntryText);
         close();
         return;
@@ -170,7 +167,7 @@ void TForm4::Button1Click()
     // A reading is stored whole or not at all. The field shows at most 240
     // characters of a line; the check takes its full text, which an edit
     // would otherwise cut to the field.
-    if (!readingFits(entries->fullTextAt(0).size())) {
+    if (!readingFits(m_entries.fullTextAt(0).size())) {
         Dialogs::instance().notice(this, entryFullText);
         return;
     }
@@ -184,10 +181,10 @@ void TForm4::Button1Click()
 
     if (!Dialogs::instance().question(this, confirmText))
         return;
-    entries->first();
-    entries->edit();
-    entries->setLine(
-        AppendReading(entries->line(), Calendar1->date(), TemperatureScale[size_t(*temperature)]));
-    entries->post();
+    m_entries.first();
+    m_entries.edit();
+    m_entries.setLine(
+        AppendReading(m_entries.line(), Calendar1->date(), TemperatureScale[size_t(*temperature)]));
+    m_entries.post();
     close();
 }

@@ -9,15 +9,16 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class StatusBar;
-struct Forms;
+class TTextDataSet;
 
 // "Pomiar temperatury": appends one temperature reading at a time to the
-// entry saved last, the first line of the main window's record set.
+// entry saved last, the first line of the entries record set it is given
+// (the main window's).
 class TForm4 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm4(const Forms &forms);
+    explicit TForm4(TTextDataSet &entries);
 
     // Controls, named as in the window's design.
     QGroupBox *GroupBox1, *GroupBox2;
@@ -41,5 +42,5 @@ private:
     void createDateInputs();
     void connectHandlers();
 
-    const Forms &m_forms;
+    TTextDataSet &m_entries;
 };

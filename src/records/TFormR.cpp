@@ -1,14 +1,12 @@
 #include "records/TFormR.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
 #include "records/ReportPreview.h"
 #include "records/SummaryReport.h"
 #include "ui/Clock.h"
 #include "ui/Windows.h"
 
-TFormR::TFormR(const Forms &forms)
-    : m_forms(forms)
+TFormR::TFormR(TTextDataSet &entries)
+    : m_entries(entries)
 {
     setObjectName(QStringLiteral("FormR"));
     QuickRep1 = new SummaryReport(this);
@@ -16,7 +14,7 @@ TFormR::TFormR(const Forms &forms)
 
 ReportPreview *TFormR::preview()
 {
-    QuickRep1->build(*m_forms.Form1->TextDataSet1, Clock::now());
+    QuickRep1->build(m_entries, Clock::now());
     if (QuickRep1->pageCount() == 0)
         return nullptr;
     auto *window = new ReportPreview(QuickRep1->content(), this);

@@ -1,7 +1,5 @@
 #include "tempchart/TFormWT.h"
 
-#include "app/Forms.h"
-#include "app/TForm1.h"
 #include "data/Cp1250.h"
 #include "data/PeriodLine.h"
 #include "data/TDataSource.h"
@@ -77,8 +75,8 @@ QString accessibleMarkerName(int column)
 
 } // namespace
 
-TFormWT::TFormWT(const Forms &forms)
-    : m_forms(forms)
+TFormWT::TFormWT(TDataSource &entries)
+    : m_entries(entries)
 {
     makeFixedWindow(this, QStringLiteral("FormWT"), QStringLiteral("Wykres pomiarów temperatury"),
         clientWidth, clientHeight);
@@ -111,7 +109,7 @@ void TFormWT::createTopStrip()
 {
     Panel1 = panel(this, QStringLiteral("Panel1"), { 0, 0, clientWidth, topStripHeight });
 
-    DBGrid1 = new DBGrid(QStringLiteral("DBGrid1"), m_forms.Form1->DataSource1, Panel1);
+    DBGrid1 = new DBGrid(QStringLiteral("DBGrid1"), &m_entries, Panel1);
     DBGrid1->setGeometry(24, 8, 321, 25);
     // One row high: no room for scroll bars; the arrow keys move the entry.
     DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -235,7 +233,7 @@ void TFormWT::Button3Click()
 
 void TFormWT::FormActivate()
 {
-    DataSource1 = m_forms.Form1->DataSource1;
+    DataSource1 = &m_entries;
     // The creation has refreshed the chart; every later activation does.
     m_activationHandler = &TFormWT::Button3Click;
 }

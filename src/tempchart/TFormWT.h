@@ -11,10 +11,10 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class TDataSource;
-struct Forms;
 
-// "Wykres pomiarów temperatury": the readings of the main window's current
-// entry as a line chart of up to 28 points. The window keeps the lines and
+// "Wykres pomiarów temperatury": the readings of the current entry of the
+// data source it is given (the main window's) as a line chart of up to 28
+// points. The window keeps the lines and
 // circles of every drawing until the next refresh, so a new drawing lays its
 // chart over the earlier ones and no repaint loses them.
 class TFormWT : public QWidget {
@@ -23,7 +23,7 @@ class TFormWT : public QWidget {
 public:
     static constexpr int Columns = 28;
 
-    explicit TFormWT(const Forms &forms);
+    explicit TFormWT(TDataSource &entries);
 
     // Controls, named as in the window's design.
     QFrame *Panel1, *Panel2, *Panel3, *Bevel1;
@@ -34,8 +34,8 @@ public:
     QList<ChartMarker *> Shapes; // Shape1 … Shape28, for columns 1 … 28
     QPushButton *Button1, *Button2, *Button3;
     PrintDialog *PrintDialog1;
-    // The data source the drawing and the title read: the main window's, from
-    // the window's first activation on.
+    // The data source the drawing and the title read: the one given, from the
+    // window's first activation on.
     TDataSource *DataSource1 = nullptr;
 
     // The charts drawn since the last refresh, oldest first; each is its
@@ -60,7 +60,7 @@ private:
     void setPrintLayout(bool printing);
     QByteArray currentLine() const;
 
-    const Forms &m_forms;
+    TDataSource &m_entries;
     QList<QPolygon> m_charts;
     void (TFormWT::*m_activationHandler)() = &TFormWT::FormActivate;
 };
