@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LazyWindow.h"
+
 class QWidget;
 class TForm1;
 class TForm2;
@@ -9,18 +11,19 @@ class TFormN;
 class TFormR;
 class TFormWT;
 
-// The program's windows, in the order they are created at start-up. A window
-// that only gets shown is held as a plain QWidget; a null one is not built.
+// The program's windows, in the order of the design. The main window and the
+// splash exist from start-up on; the others are built the first time they
+// are used. A window that only gets shown is held as a plain QWidget.
 struct Forms {
     TForm1 *Form1 = nullptr; // main window
-    TForm2 *Form2 = nullptr; // fertile-day chart
-    QWidget *FormA = nullptr; // about box
-    QWidget *FormL = nullptr; // licence
-    QWidget *Form3 = nullptr; // help
-    QWidget *FormLD = nullptr; // day counter
-    TForm4 *Form4 = nullptr; // temperature entry
-    TFormR *FormR = nullptr; // summary report, never shown itself
-    TFormWT *FormWT = nullptr; // temperature chart
+    WindowRef<TForm2> Form2; // fertile-day chart
+    WindowRef<QWidget> FormA; // about box
+    WindowRef<QWidget> FormL; // licence
+    WindowRef<QWidget> Form3; // help
+    WindowRef<QWidget> FormLD; // day counter
+    WindowRef<TForm4> Form4; // temperature entry
+    WindowRef<TFormR> FormR; // summary report, never shown itself
+    WindowRef<TFormWT> FormWT; // temperature chart
     TFormN *FormN = nullptr; // note pads
     TForm5 *Form5 = nullptr; // splash
 };

@@ -16,6 +16,7 @@
 #include "records/TFormR.h"
 #include "tempchart/TFormWT.h"
 #include "ui/Appearance.h"
+#include "ui/Clock.h"
 #include "ui/Dialogs.h"
 #include "ui/ProgramIcon.h"
 #include "ui/Windows.h"
@@ -23,47 +24,71 @@
 #include <QApplication>
 #include <QIcon>
 
-template <typename Window> Window *Program::create(Window *window)
+namespace {
+
+// Every window opens centred, but for those that placed themselves.
+QWidget *placed(QWidget *window)
 {
-    m_windows.emplace_back(window);
-    // Every window opens centred, but for those that placed themselves.
     if (!window->testAttribute(Qt::WA_Moved))
         centreOnScreen(window);
     return window;
 }
 
-Program::Program()
+} // namespace
+
+template <typename Window> Window *Program::createNow(std::function<Window *()> make)
 {
-    m_forms.Form1 = create(new TForm1(m_forms));
-    m_forms.Form2 = create(new TForm2());
-    m_forms.FormA = create(new TFormA());
-    m_forms.FormL = create(new TFormL());
-    m_forms.Form3 = create(new TForm3());
-    m_forms.FormLD = create(new TFormLD());
-    m_forms.Form4 = create(new TForm4(*m_forms.Form1->TextDataSet1));
-    m_forms.FormR = create(new TFormR(*m_forms.Form1->TextDataSet1));
-    m_forms.FormWT = create(new TFormWT(*m_forms.Form1->DataSource1));
-    m_forms.FormN = create(new TFormN());
-    m_forms.Form5 = create(new TForm5());
+    LazyWindow &slot = m_windows.at(size_t(m_windowsTaken++));
+    slot = LazyWindow([make] { return placed(make()); });
+    return static_cast<Window *>(slot.get());
+}
+
+template <typename Window> WindowRef<Window> Program::createLater(std::function<Window *()> make)
+{
+    LazyWindow &slot = m_windows.at(size_t(m_windowsTaken++));
+    slot = LazyWindow([this, make] {
+        // Built under the start-up moment, it opens as it would have then:
+        // its calendars and dates on the start-up day.
+        const ClockAt startUp(m_startUp);
+        return placed(make());
+    });
+    return WindowRef<Window>(&slot);
+}
+
+Program::Program()
+    : m_startUp(Clock::now())
+{
+    TForm1 *main = m_forms.Form1 = createNow<TForm1>([this] { return new TForm1(m_forms); });
+    m_forms.Form2 = createLater<TForm2>([] { return new TForm2(); });
+    m_forms.FormA = createLater<QWidget>([] { return new TFormA(); });
+    m_forms.FormL = createLater<QWidget>([] { return new TFormL(); });
+    m_forms.Form3 = createLater<QWidget>([] { return new TForm3(); });
+    m_forms.FormLD = createLater<QWidget>([] { return new TFormLD(); });
+    m_forms.Form4 = createLater<TForm4>([main] { return new TForm4(*main->TextDataSet1); });
+    m_forms.FormR = createLater<TFormR>([main] { return new TFormR(*main->TextDataSet1); });
+    m_forms.FormWT = createLater<TFormWT>([main] { return new TFormWT(*main->DataSource1); });
+    // The pads are read, and their errors told, at start-up.
+    m_forms.FormN = createNow<TFormN>([] { return new TFormN(); });
+    m_forms.Form5 = createNow<TForm5>([] { return new TForm5(); });
 
     // When the desktop session ends, the changes go to disk at once, in case
     // the session ends the program without a normal close.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, m_forms.Form1,
-        [form = m_forms.Form1] { form->writeChanges(); });
+    QObject::connect(
+        qApp, &QGuiApplication::commitDataRequest, main, [main] { main->writeChanges(); });
 }
 
-QList<QWidget *> Program::windowsInCreationOrder() const
+QList<QWidget *> Program::windowsInCreationOrder()
 {
     QList<QWidget *> windows;
-    for (const auto &window : m_windows)
+    for (LazyWindow &window : m_windows)
         windows << window.get();
     return windows;
 }
 
 Program::~Program()
 {
-    while (!m_windows.empty())
-        m_windows.pop_back();
+    for (auto window = m_windows.rbegin(); window != m_windows.rend(); ++window)
+        window->destroy();
 }
 
 void Program::start()

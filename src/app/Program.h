@@ -2,15 +2,19 @@
 
 #include "app/Forms.h"
 
+#include <QDateTime>
 #include <QList>
 
-#include <memory>
-#include <vector>
+#include <array>
+#include <functional>
 
 class QWidget;
 
-// The running program: its eleven windows, created hidden in a fixed order
-// (the main window first, the splash last) and destroyed in reverse order.
+// The running program: its eleven windows, all hidden at first, in a fixed
+// order (the main window first, the splash last) and destroyed in reverse
+// order. The main window, the note pads and the splash are created at
+// start-up; each other window the first time it is used, as it would have
+// been created at start-up.
 class Program {
 public:
     // Throws DataSetError when Daty.txt cannot be read; no window exists then.
@@ -20,7 +24,8 @@ public:
     Program &operator=(const Program &) = delete;
 
     const Forms &forms() const { return m_forms; }
-    QList<QWidget *> windowsInCreationOrder() const;
+    // Every window in the order of the design, each built now if it was not yet.
+    QList<QWidget *> windowsInCreationOrder();
 
     // What the event loop does first: show the main window (and with it the splash).
     void start();
@@ -28,10 +33,16 @@ public:
     bool finish();
 
 private:
-    template <typename Window> Window *create(Window *window);
+    static constexpr int windowCount = 11;
 
+    // Each takes the next window in the order of the design.
+    template <typename Window> Window *createNow(std::function<Window *()> make);
+    template <typename Window> WindowRef<Window> createLater(std::function<Window *()> make);
+
+    const QDateTime m_startUp;
     Forms m_forms;
-    std::vector<std::unique_ptr<QWidget>> m_windows;
+    std::array<LazyWindow, windowCount> m_windows;
+    int m_windowsTaken = 0;
 };
 
 // Runs the program in an existing application: creates the windows, runs the

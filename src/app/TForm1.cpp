@@ -314,7 +314,7 @@ void TForm1::Button2Click()
     if (PrintDialog1->exec())
         printWindow(m_forms.Form2, PrintDialog1->printer());
     else
-        m_forms.Form2->close();
+        closeChart();
 }
 
 void TForm1::Button3Click()
@@ -378,26 +378,33 @@ void TForm1::Calendar1Change()
 
 void TForm1::Calendar1Click()
 {
-    m_forms.Form2->close();
+    closeChart();
 }
 
 void TForm1::SpeedButton1Click()
 {
-    m_forms.Form2->close();
+    closeChart();
     Calendar1->stepMonth(-1);
 }
 
 void TForm1::SpeedButton2Click()
 {
-    m_forms.Form2->close();
+    closeChart();
     Calendar1->stepMonth(+1);
 }
 
 void TForm1::ComboBox1Change()
 {
-    m_forms.Form2->close();
+    closeChart();
     if (ComboBox1->currentText().isEmpty())
         Dialogs::instance().notice(this, QStringLiteral("Wybierz długość cyklu z listy !"));
+}
+
+void TForm1::closeChart()
+{
+    // A chart not yet built is closed already, its panels yellow.
+    if (TForm2 *chart = m_forms.Form2.ifBuilt())
+        chart->close();
 }
 
 void TForm1::showEvent(QShowEvent *event)

@@ -90,6 +90,7 @@ private:
     void createButtons();
     void connectHandlers();
     void setHints();
+    void closeChart();
 
     const Forms &m_forms;
     bool m_shownOnce = false;

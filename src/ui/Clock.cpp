@@ -27,3 +27,15 @@ void Clock::install(Clock *clock)
 {
     installedClock = clock ? clock : &systemClock;
 }
+
+ClockAt::ClockAt(const QDateTime &moment)
+    : m_moment(moment)
+    , m_previous(installedClock)
+{
+    installedClock = this;
+}
+
+ClockAt::~ClockAt()
+{
+    installedClock = m_previous;
+}
