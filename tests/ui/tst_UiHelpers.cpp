@@ -1,5 +1,5 @@
-// Date texts, status-bar hints and window printing: the small shared pieces
-// every window relies on.
+// Date texts, status-bar hints, window printing and the program's style: the
+// small shared pieces every window relies on.
 
 #include "support/PdfPages.h"
 #include "support/ProgramFixture.h"
@@ -8,10 +8,14 @@
 #include "ui/PrintDialog.h"
 #include "ui/StatusBar.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,6 +25,29 @@ class TestUiHelpers : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { applyProgramAppearance(); }
+
+    // The icons the style looks up only when drawn are the classic style's own.
+    void iconsLookedUpLateAreTheStylesOwn()
+    {
+        auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
+        QVERIFY(style && style->baseStyle());
+        QCalendarWidget calendar;
+        QMenuBar menuBar;
+        const std::pair<QStyle::StandardPixmap, QWidget *> icons[]
+            = { { QStyle::SP_ArrowLeft, &calendar }, { QStyle::SP_ArrowRight, &calendar },
+                  { QStyle::SP_ToolBarHorizontalExtensionButton, &menuBar } };
+        for (const auto &[which, widget] : icons) {
+            const QIcon late = style->standardIcon(which, nullptr, widget);
+            const QIcon classic = style->baseStyle()->standardIcon(which, nullptr, widget);
+            QVERIFY(!late.isNull());
+            QCOMPARE(late.availableSizes(), classic.availableSizes());
+            for (const int size : { 16, 32 }) {
+                QCOMPARE(late.pixmap(size).toImage(), classic.pixmap(size).toImage());
+                QCOMPARE(late.pixmap(size, QIcon::Disabled).toImage(),
+                    classic.pixmap(size, QIcon::Disabled).toImage());
+            }
+        }
+    }
 
     void dateTexts_data()
     {
