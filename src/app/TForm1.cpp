@@ -79,8 +79,6 @@ TForm1::TForm1(const Forms &forms)
     TextDataSet1->setBackups(BackupCopies::inKopie([] { return Clock::now(); }));
     DataSource1 = new TDataSource(TextDataSet1, this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
-    PrintDialog1 = new PrintDialog(this);
-    PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
 
     Bevel2 = new QFrame(ClientArea);
     Bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -282,9 +280,6 @@ void TForm1::connectHandlers()
     connectHandler(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connectHandler(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
 
-    // The chart is computed as the print dialog appears, so that it is on screen behind it.
-    connectHandler(PrintDialog1, &PrintDialog::aboutToShow, this, &TForm1::Button1Click);
-
     connectHandler(Calendar1, &MonthCalendar::changed, this, &TForm1::Calendar1Change);
     connectHandler(Calendar1, &MonthCalendar::dayPicked, this, &TForm1::Calendar1Click);
     connectHandler(ComboBox1, &QComboBox::currentTextChanged, this, &TForm1::ComboBox1Change);
@@ -310,9 +305,10 @@ void TForm1::Button1Click()
 void TForm1::Button2Click()
 {
     // The dialog stands over the chart it is about to print.
-    PrintDialog1->setDialogParent(m_forms.Form2);
-    if (PrintDialog1->exec())
-        printWindow(m_forms.Form2, PrintDialog1->printer());
+    PrintDialog &dialog = printDialog();
+    dialog.setDialogParent(m_forms.Form2);
+    if (dialog.exec())
+        printWindow(m_forms.Form2, dialog.printer());
     else
         closeChart();
 }
@@ -398,6 +394,19 @@ void TForm1::ComboBox1Change()
     closeChart();
     if (ComboBox1->currentText().isEmpty())
         Dialogs::instance().notice(this, QStringLiteral("Wybierz długość cyklu z listy !"));
+}
+
+PrintDialog &TForm1::printDialog()
+{
+    // Made when first wanted: a printer loads the system's printing support,
+    // which nothing else needs at start-up. It keeps the user's choices after.
+    if (!PrintDialog1) {
+        PrintDialog1 = new PrintDialog(this);
+        PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+        // The chart is computed as the dialog appears, so that it is on screen behind it.
+        connectHandler(PrintDialog1, &PrintDialog::aboutToShow, this, &TForm1::Button1Click);
+    }
+    return *PrintDialog1;
 }
 
 void TForm1::closeChart()

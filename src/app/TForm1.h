@@ -54,7 +54,7 @@ public:
     QAction *Liczdni1, *Otw1, *Drukuj1, *Zapisz1, *Usu1, *Zestawienie1, *Edycja1, *Wykres1,
         *Notatnik1, *Oprogramie1, *Licencja1, *About1;
     QMenu *Plik1, *Dane1, *Temperatury1, *Pomoc1;
-    PrintDialog *PrintDialog1;
+    PrintDialog *PrintDialog1 = nullptr; // made when first printing, see printDialog()
     TTextDataSet *TextDataSet1;
     TDataSource *DataSource1;
 
@@ -91,6 +91,7 @@ private:
     void connectHandlers();
     void setHints();
     void closeChart();
+    PrintDialog &printDialog();
 
     const Forms &m_forms;
     bool m_shownOnce = false;
