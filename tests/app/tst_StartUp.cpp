@@ -1,0 +1,111 @@
+// What start-up tells the user, and when: the messages about the data files
+// come while the program starts, before its main window, in the order of the
+// files, however late the windows themselves are built.
+
+#include "app/Program.h"
+#include "app/TForm1.h"
+#include "support/ProgramFixture.h"
+#include "support/TestSeams.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <sys/stat.h>
+
+namespace {
+
+// Notes in the message log when a window is first shown.
+class ShowLogger final : public QObject {
+public:
+    explicit ShowLogger(QStringList &log)
+        : m_log(log)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && window && window->isWindow() && !event->spontaneous())
+            m_log << QStringLiteral("shown: ") + window->objectName();
+        return false;
+    }
+
+private:
+    QStringList &m_log;
+};
+
+// Runs the whole program in `folder`; once the event loop runs, opens the
+// note pads and ends the program. Returns the exit status.
+int runAndOpenTheNotebook(const QString &folder, QStringList &log)
+{
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QThread::currentThread()->loopLevel() == 0)
+            return;
+        poll.stop();
+        log << QStringLiteral("event loop");
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *main = qobject_cast<TForm1 *>(window)) {
+                main->Button6->click();
+                main->close();
+            }
+        }
+    });
+    poll.start(5);
+    const int status = runProgram();
+    QDir::setCurrent(previous);
+    return status;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+} // namespace
+
+class TestStartUp : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { applyProgramAppearance(); }
+
+    void unreadablePadsAreToldFirstInTheirOrder()
+    {
+        ScriptedDialogs dialogs;
+        ShowLogger shows(dialogs.log);
+        QTemporaryDir folder;
+        writeFile(folder.filePath(QStringLiteral("Daty.txt")), "Miravela 2.0\r\n");
+        // Notatki1.txt is missing, Notatki2.txt is a folder, Notatki3.txt a pipe.
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Notatki2.txt")));
+        QCOMPARE(mkfifo(qPrintable(folder.filePath(QStringLiteral("Notatki3.txt"))), 0600), 0);
+
+        QCOMPARE(runAndOpenTheNotebook(folder.path(), dialogs.log), 0);
+        QCOMPARE(dialogs.log,
+            QStringList({ "error: Cannot open file Notatki1.txt",
+                "error: Cannot open file Notatki2.txt", "error: Cannot open file Notatki3.txt",
+                "shown: Form1", "shown: Form5", "event loop", "shown: FormN" }));
+    }
+
+    void aMissingDatyIsTheOnlyMessage()
+    {
+        ScriptedDialogs dialogs;
+        ShowLogger shows(dialogs.log);
+        QTemporaryDir folder; // no Daty.txt, and no note pads either
+        QCOMPARE(runAndOpenTheNotebook(folder.path(), dialogs.log), 1);
+        QCOMPARE(dialogs.log, QStringList({ "error: Cannot open file Daty.txt" }));
+    }
+};
+
+QTEST_MAIN(TestStartUp)
+#include "tst_StartUp.moc"
