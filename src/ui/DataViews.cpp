@@ -73,8 +73,10 @@ DBGrid::DBGrid(const QString &objectName, TDataSource *source, QWidget *parent)
 {
     setObjectName(objectName);
     setVerticalHeader(new IndicatorHeader(source, this));
-    setModel(source);
+    // Hidden before the model comes, so that the title row is never measured:
+    // measuring it would load a bold font that nothing shows.
     horizontalHeader()->hide();
+    setModel(source);
     horizontalHeader()->setMinimumSectionSize(gridRowHeight);
     // The column's width is the header's default, so that a model reset
     // (after every post and delete) keeps the width the user gave it.
