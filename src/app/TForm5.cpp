@@ -11,7 +11,19 @@
 #include <QTimer>
 
 namespace {
+
 constexpr int splashMilliseconds = 4000;
+
+// The italic lettering of the picture. Its few Latin letters are in every
+// font, so no other font is sought to stand in for a missing one: preparing
+// such stand-ins for two more faces would hold the start-up up.
+QFont pictureFont(int pixelSize, bool bold)
+{
+    QFont font = sansFont(pixelSize, bold, true);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 } // namespace
 
 TForm5::TForm5()
@@ -79,10 +91,10 @@ QPixmap TForm5::picture(QSize size)
     painter.drawEllipse(centre, 9, 9);
 
     painter.setPen(QColor(90, 30, 90));
-    painter.setFont(sansFont(30, true, true));
+    painter.setFont(pictureFont(30, true));
     painter.drawText(QRect(98, 14, size.width() - 104, 40), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Miravela"));
-    painter.setFont(sansFont(16, false, true));
+    painter.setFont(pictureFont(16, false));
     painter.drawText(QRect(100, 54, size.width() - 104, 24), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("wersja 2.0"));
     return pixmap;
