@@ -54,7 +54,7 @@ public:
             m_days->paint(painter, option, index);
             return;
         }
-        const QStringList names = weekdayNames(option.fontMetrics, option.rect.width());
+        const QStringList &names = namesFor(option);
         painter->save();
         painter->fillRect(option.rect, m_view->palette().brush(QPalette::AlternateBase));
         painter->setPen(m_view->palette().color(QPalette::Text));
@@ -68,8 +68,26 @@ public:
     }
 
 private:
+    // The names for the row's cells, measured once for the seven of them.
+    const QStringList &namesFor(const QStyleOptionViewItem &option) const
+    {
+        const QString locale = QLocale::system().name();
+        if (option.rect.width() != m_namesWidth || option.font != m_namesFont
+            || locale != m_namesLocale) {
+            m_names = weekdayNames(option.fontMetrics, option.rect.width());
+            m_namesWidth = option.rect.width();
+            m_namesFont = option.font;
+            m_namesLocale = locale;
+        }
+        return m_names;
+    }
+
     QAbstractItemDelegate *m_days;
     QWidget *m_view;
+    mutable QStringList m_names;
+    mutable int m_namesWidth = -1;
+    mutable QFont m_namesFont;
+    mutable QString m_namesLocale;
 };
 
 } // namespace
