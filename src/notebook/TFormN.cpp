@@ -89,8 +89,6 @@ TFormN::TFormN()
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(0, 0, clientWidth, clientHeight);
-    PrintDialog1 = new PrintDialog(this);
-    PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
     for (int i = 0; i < 3; ++i)
         buildPad(i);
     PageControl1->setCurrentIndex(0);
@@ -291,6 +289,12 @@ void TFormN::clear(Pad &pad)
 
 void TFormN::print(Pad &pad)
 {
+    // Made when first printing: a printer loads the system's printing
+    // support, which start-up has no need of.
+    if (!PrintDialog1) {
+        PrintDialog1 = new PrintDialog(this);
+        PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
+    }
     if (!PrintService::instance().exec(*PrintDialog1, this))
         return;
     QPrinter &printer = PrintDialog1->printer();

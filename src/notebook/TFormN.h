@@ -32,7 +32,7 @@ public:
     QPushButton *Button4, *Button5, *Button6; // "Drukuj"
     QTextEdit *RichEdit1, *RichEdit2, *RichEdit3;
     StatusBar *StatusBar1, *StatusBar2, *StatusBar3;
-    PrintDialog *PrintDialog1;
+    PrintDialog *PrintDialog1 = nullptr; // made when first printing
 
     // Handlers.
     void FormCreate();
