@@ -1,12 +1,19 @@
 // What start-up tells the user, and when: the messages about the data files
 // come while the program starts, before its main window, in the order of the
-// files, however late the windows themselves are built.
+// files, however late the windows themselves are built. And a window built
+// late opens as it would have opened at start-up.
 
 #include "app/Program.h"
 #include "app/TForm1.h"
+#include "calendar/TForm2.h"
+#include "daycount/TFormLD.h"
+#include "records/TForm4.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
+#include "ui/MonthCalendar.h"
+#include "ui/StatusBar.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -104,6 +111,40 @@ private Q_SLOTS:
         QTemporaryDir folder; // no Daty.txt, and no note pads either
         QCOMPARE(runAndOpenTheNotebook(folder.path(), dialogs.log), 1);
         QCOMPARE(dialogs.log, QStringList({ "error: Cannot open file Daty.txt" }));
+    }
+
+    void aWindowIsBuiltWhenFirstOpenedAndThenKept()
+    {
+        ProgramFixture fixture;
+        const Forms &forms = fixture.forms();
+        TForm1 *main = forms.Form1;
+        fixture.program().start();
+        // Steps that only close the chart leave it unbuilt.
+        main->SpeedButton2->click();
+        main->ComboBox1->setCurrentIndex(0);
+        QVERIFY(!forms.Form2.ifBuilt());
+        QVERIFY(!forms.FormLD.ifBuilt());
+        main->Button9->click();
+        QWidget *counter = forms.FormLD.ifBuilt();
+        QVERIFY(counter && counter->isVisible());
+        counter->close();
+        main->Button9->click();
+        QCOMPARE(forms.FormLD.ifBuilt(), counter);
+    }
+
+    void aWindowBuiltAfterMidnightOpensOnTheStartUpDay()
+    {
+        const QDate startDay(2027, 3, 7);
+        PinnedClock clock(startDay);
+        ProgramFixture fixture;
+        clock.setToday(startDay.addDays(1));
+        fixture.forms().Form1->Button9->click();
+        fixture.forms().Form1->Button7->click();
+        auto *counter = static_cast<TFormLD *>(fixture.forms().FormLD.get());
+        QCOMPARE(counter->Calendar2->date(), startDay);
+        QCOMPARE(counter->StatusBar1->panelText(0), QStringLiteral("7.03.2027"));
+        QCOMPARE(fixture.forms().Form4->Calendar1->date(), startDay);
+        QCOMPARE(Clock::today(), startDay.addDays(1)); // the clock goes on afterwards
     }
 };
 
