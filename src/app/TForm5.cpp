@@ -14,12 +14,15 @@ namespace {
 
 constexpr int splashMilliseconds = 4000;
 
-// The italic lettering of the picture. Its few Latin letters are in every
-// font, so no other font is sought to stand in for a missing one: preparing
-// such stand-ins for two more faces would hold the start-up up.
+// The italic lettering of the picture, asked for by the name of the face
+// that draws the program's font: looking for the program's own font name
+// first, in vain, costs a search for stand-in faces at each new style. Its
+// few Latin letters are in every font, so no stand-in is sought for a missing
+// letter either.
 QFont pictureFont(int pixelSize, bool bold)
 {
     QFont font = sansFont(pixelSize, bold, true);
+    font.setFamily(QFont::substitute(font.family()));
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
