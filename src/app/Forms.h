@@ -11,9 +11,10 @@ class TFormN;
 class TFormR;
 class TFormWT;
 
-// The program's windows, in the order of the design. The main window and the
-// splash exist from start-up on; the others are built the first time they
-// are used. A window that only gets shown is held as a plain QWidget.
+// The program's windows, in the order of the design. The main window, the
+// note pads and the splash exist from start-up on; the others are built the
+// first time they are used. A window that only gets shown is held as a plain
+// QWidget.
 struct Forms {
     TForm1 *Form1 = nullptr; // main window
     WindowRef<TForm2> Form2; // fertile-day chart

@@ -67,8 +67,9 @@ Program::Program()
     m_forms.Form4 = createLater<TForm4>([main] { return new TForm4(*main->TextDataSet1); });
     m_forms.FormR = createLater<TFormR>([main] { return new TFormR(*main->TextDataSet1); });
     m_forms.FormWT = createLater<TFormWT>([main] { return new TFormWT(*main->DataSource1); });
-    // The pads are read, and their errors told, at start-up.
-    m_forms.FormN = createNow<TFormN>([] { return new TFormN(); });
+    // The pads are read, and their errors told, at start-up; the window is
+    // laid out when it is first shown.
+    m_forms.FormN = createNow<TFormN>([] { return new TFormN(TFormN::Layout::OnFirstShow); });
     m_forms.Form5 = createNow<TForm5>([] { return new TForm5(); });
 
     // When the desktop session ends, the changes go to disk at once, in case

@@ -82,18 +82,15 @@ void printDocument(const QTextDocument &document, QPrinter &printer)
 
 } // namespace
 
-TFormN::TFormN()
+TFormN::TFormN(Layout layout)
 {
     makeFixedWindow(
         this, QStringLiteral("FormN"), QStringLiteral("Notatnik"), clientWidth, clientHeight);
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(0, 0, clientWidth, clientHeight);
     for (int i = 0; i < 3; ++i)
-        buildPad(i);
-    PageControl1->setCurrentIndex(0);
-    connectHandlers();
+        createEditor(i);
     FormCreate();
+    if (layout == Layout::Now)
+        layOut();
 }
 
 TFormN::~TFormN()
@@ -101,11 +98,55 @@ TFormN::~TFormN()
     FormDestroy();
 }
 
-void TFormN::buildPad(int index)
+void TFormN::setVisible(bool visible)
+{
+    if (visible)
+        layOut();
+    QWidget::setVisible(visible);
+}
+
+// The editor holds the pad's text from start-up on. Until its page comes
+// with the window's layout it waits outside the window, so that it then takes
+// its turn among the window's controls as if it had been made with its page.
+void TFormN::createEditor(int index)
 {
     const int number = index + 1;
     Pad &pad = m_pads[size_t(index)];
     pad.fileName = QStringLiteral("Notatki%1.txt").arg(number);
+
+    if (!m_waitingEditors)
+        m_waitingEditors = std::make_unique<QWidget>();
+    pad.editor = new QTextEdit(m_waitingEditors.get());
+    pad.editor->setObjectName(numbered("RichEdit", number));
+    // The pad is read out under its tab's caption.
+    pad.editor->setAccessibleName(QStringLiteral("Notatka (%1)").arg(number));
+    pad.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pad.editor->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    const std::array<QTextEdit **, 3> editors { &RichEdit1, &RichEdit2, &RichEdit3 };
+    *editors[size_t(index)] = pad.editor;
+}
+
+void TFormN::layOut()
+{
+    if (PageControl1)
+        return;
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, clientWidth, clientHeight);
+    for (int i = 0; i < 3; ++i)
+        buildPage(i);
+    PageControl1->setCurrentIndex(0);
+    m_waitingEditors.reset();
+    connectHandlers();
+    for (Pad &pad : m_pads)
+        pad.bar->setPanelText(0, m_startDate);
+}
+
+void TFormN::buildPage(int index)
+{
+    const int number = index + 1;
+    Pad &pad = m_pads[size_t(index)];
 
     pad.page = new QWidget;
     pad.page->setObjectName(numbered("TabSheet", number));
@@ -132,11 +173,7 @@ void TFormN::buildPad(int index)
     auto *printButton = makeButton(
         strip, numbered("Button", number + 3), QStringLiteral("Drukuj"), { 344, 16, 75, 25 });
 
-    pad.editor = new QTextEdit(pad.page);
-    pad.editor->setObjectName(numbered("RichEdit", number));
-    pad.editor->setAccessibleName(caption); // the pad is read out under its tab's caption
-    pad.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pad.editor->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    pad.editor->setParent(pad.page); // between the strip and the status bar
 
     pad.bar = new StatusBar(numbered("StatusBar", number), statusBarHeight, pad.page);
     pad.bar->setPanelWidths({ 70, 50 });
@@ -156,7 +193,6 @@ void TFormN::buildPad(int index)
     const std::array<DateEdit **, 3> dates { &DateEdit1, &DateEdit2, &DateEdit3 };
     const std::array<QPushButton **, 3> clears { &Button1, &Button2, &Button3 };
     const std::array<QPushButton **, 3> prints { &Button4, &Button5, &Button6 };
-    const std::array<QTextEdit **, 3> editors { &RichEdit1, &RichEdit2, &RichEdit3 };
     const std::array<StatusBar **, 3> bars { &StatusBar1, &StatusBar2, &StatusBar3 };
     const auto i = size_t(index);
     *sheets[i] = pad.page;
@@ -165,7 +201,6 @@ void TFormN::buildPad(int index)
     *dates[i] = pad.date;
     *clears[i] = clearButton;
     *prints[i] = printButton;
-    *editors[i] = pad.editor;
     *bars[i] = pad.bar;
 }
 
@@ -209,9 +244,8 @@ void TFormN::FormCreate()
                     pad.written = true;
             });
     }
-    const QString today = shortDateText(Clock::today());
-    for (Pad &pad : m_pads)
-        pad.bar->setPanelText(0, today);
+    // The start-up date, also when the window is laid out later.
+    m_startDate = shortDateText(Clock::today());
 }
 
 void TFormN::FormDestroy()

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class DateEdit;
 class PrintDialog;
@@ -19,19 +20,25 @@ class TFormN : public QWidget {
     Q_OBJECT
 
 public:
-    TFormN();
+    // The program reads the pads at start-up but lays the window out only
+    // when it is first shown; until then the controls below are null.
+    enum class Layout { Now, OnFirstShow };
+
+    explicit TFormN(Layout layout = Layout::Now);
     ~TFormN() override;
 
+    void setVisible(bool visible) override;
+
     // Controls, named as in the window's design.
-    QTabWidget *PageControl1;
-    QWidget *TabSheet1, *TabSheet2, *TabSheet3;
-    QWidget *Panel1, *Panel2, *Panel3;
-    QFrame *Bevel1, *Bevel2, *Bevel3;
-    DateEdit *DateEdit1, *DateEdit2, *DateEdit3;
-    QPushButton *Button1, *Button2, *Button3; // "Wyczyść"
-    QPushButton *Button4, *Button5, *Button6; // "Drukuj"
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr;
+    QWidget *Panel1 = nullptr, *Panel2 = nullptr, *Panel3 = nullptr;
+    QFrame *Bevel1 = nullptr, *Bevel2 = nullptr, *Bevel3 = nullptr;
+    DateEdit *DateEdit1 = nullptr, *DateEdit2 = nullptr, *DateEdit3 = nullptr;
+    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr; // "Wyczyść"
+    QPushButton *Button4 = nullptr, *Button5 = nullptr, *Button6 = nullptr; // "Drukuj"
     QTextEdit *RichEdit1, *RichEdit2, *RichEdit3;
-    StatusBar *StatusBar1, *StatusBar2, *StatusBar3;
+    StatusBar *StatusBar1 = nullptr, *StatusBar2 = nullptr, *StatusBar3 = nullptr;
     PrintDialog *PrintDialog1 = nullptr; // made when first printing
 
     // Handlers.
@@ -62,7 +69,9 @@ private:
         bool written = false; // the user changed it since then
     };
 
-    void buildPad(int index);
+    void createEditor(int index);
+    void layOut();
+    void buildPage(int index);
     void connectHandlers();
     void load(Pad &pad);
     void reportUnopened(const Pad &pad);
@@ -72,5 +81,7 @@ private:
     void print(Pad &pad);
 
     std::array<Pad, 3> m_pads;
+    std::unique_ptr<QWidget> m_waitingEditors; // their parent until the layout
+    QString m_startDate; // the date the pads' status bars show
     bool m_saved = false;
 };
