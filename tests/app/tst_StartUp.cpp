@@ -7,20 +7,26 @@
 #include "app/TForm1.h"
 #include "calendar/TForm2.h"
 #include "daycount/TFormLD.h"
+#include "notebook/TFormN.h"
 #include "records/TForm4.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
+#include "ui/DateTexts.h"
 #include "ui/MonthCalendar.h"
 #include "ui/StatusBar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QThread>
 #include <QTimer>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -48,9 +54,18 @@ private:
     QStringList &m_log;
 };
 
-// Runs the whole program in `folder`; once the event loop runs, opens the
-// note pads and ends the program. Returns the exit status.
-int runAndOpenTheNotebook(const QString &folder, QStringList &log)
+template <typename Window> Window *topLevel(const char *name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name))
+            return qobject_cast<Window *>(window);
+    }
+    return nullptr;
+}
+
+// Runs the whole program in `folder`, does `whileRunning` once the event loop
+// runs, and ends the program. Returns the exit status.
+int runIn(const QString &folder, const std::function<void(TForm1 *)> &whileRunning)
 {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder);
@@ -59,18 +74,24 @@ int runAndOpenTheNotebook(const QString &folder, QStringList &log)
         if (QThread::currentThread()->loopLevel() == 0)
             return;
         poll.stop();
-        log << QStringLiteral("event loop");
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *main = qobject_cast<TForm1 *>(window)) {
-                main->Button6->click();
-                main->close();
-            }
+        if (auto *main = topLevel<TForm1>("Form1")) {
+            whileRunning(main);
+            main->close();
         }
     });
     poll.start(5);
     const int status = runProgram();
     QDir::setCurrent(previous);
     return status;
+}
+
+// Notes the event loop in the log, then opens the note pads.
+std::function<void(TForm1 *)> openTheNotebook(QStringList &log)
+{
+    return [&log](TForm1 *main) {
+        log << QStringLiteral("event loop");
+        main->Button6->click();
+    };
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -97,7 +118,7 @@ private Q_SLOTS:
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Notatki2.txt")));
         QCOMPARE(mkfifo(qPrintable(folder.filePath(QStringLiteral("Notatki3.txt"))), 0600), 0);
 
-        QCOMPARE(runAndOpenTheNotebook(folder.path(), dialogs.log), 0);
+        QCOMPARE(runIn(folder.path(), openTheNotebook(dialogs.log)), 0);
         QCOMPARE(dialogs.log,
             QStringList({ "error: Cannot open file Notatki1.txt",
                 "error: Cannot open file Notatki2.txt", "error: Cannot open file Notatki3.txt",
@@ -109,8 +130,32 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         ShowLogger shows(dialogs.log);
         QTemporaryDir folder; // no Daty.txt, and no note pads either
-        QCOMPARE(runAndOpenTheNotebook(folder.path(), dialogs.log), 1);
+        QCOMPARE(runIn(folder.path(), openTheNotebook(dialogs.log)), 1);
         QCOMPARE(dialogs.log, QStringList({ "error: Cannot open file Daty.txt" }));
+    }
+
+    void thePadsAreReadAtStartAndLaidOutWhenFirstShown()
+    {
+        QTemporaryDir folder;
+        writeFile(folder.filePath(QStringLiteral("Daty.txt")), "Miravela 2.0\r\n");
+        const QByteArray pad = "{\\rtf1\\ansi Pierwsza notatka\\par}";
+        writeFile(folder.filePath(QStringLiteral("Notatki1.txt")), pad);
+        for (const char *empty : { "Notatki2.txt", "Notatki3.txt" })
+            writeFile(folder.filePath(QString::fromLatin1(empty)), {});
+        bool checked = false;
+        const int status = runIn(folder.path(), [&checked](TForm1 *main) {
+            auto *notebook = topLevel<TFormN>("FormN");
+            QVERIFY(notebook && !notebook->PageControl1);
+            QCOMPARE(notebook->RichEdit1->toPlainText(), QStringLiteral("Pierwsza notatka"));
+            main->Button6->click();
+            QVERIFY(notebook->PageControl1);
+            QCOMPARE(notebook->RichEdit1->parentWidget(), notebook->TabSheet1);
+            QVERIFY(notebook->RichEdit1->isVisible());
+            QCOMPARE(notebook->StatusBar1->panelText(0), shortDateText(Clock::today()));
+            checked = true;
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(checked);
     }
 
     void aWindowIsBuiltWhenFirstOpenedAndThenKept()
