@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
         }
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         const QString file = output.filePath(folder + QStringLiteral("/miravela.png"));
-        if (!output.mkpath(folder) || !programIcon(size).save(file, "PNG")) {
+        if (!output.mkpath(folder) || !drawProgramIcon(size).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

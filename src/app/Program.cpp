@@ -130,7 +130,7 @@ int runMiravela(int argc, char *argv[])
     // The desktop matches the windows to the menu entry miravela.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("miravela"));
     QIcon icon;
-    for (int size : { 16, 32, 48, 64 })
+    for (int size : windowIconSizes)
         icon.addPixmap(QPixmap::fromImage(programIcon(size)));
     QApplication::setWindowIcon(icon);
     return runProgram();

@@ -1,5 +1,6 @@
 #include "app/TForm5.h"
 
+#include "ui/BakedPictures.h"
 #include "ui/Controls.h"
 #include "ui/Windows.h"
 
@@ -43,8 +44,9 @@ TForm5::TForm5()
 
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 8, 273, 113);
-    Image1->setPixmap(picture(Image1->size()));
+    Image1->setGeometry(QRect(QPoint(8, 8), pictureSize));
+    const QImage baked = BakedPictures::find("splash", pictureSize);
+    Image1->setPixmap(baked.isNull() ? picture(pictureSize) : QPixmap::fromImage(baked));
 
     Bevel1 = new QFrame(Panel1);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));

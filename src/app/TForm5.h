@@ -22,6 +22,8 @@ public:
 
     void Timer1Timer();
 
-    // The splash picture, drawn rather than shipped as a bitmap.
+    // The splash picture, drawn rather than shipped as a bitmap; the window
+    // shows the copy baked at build time when the executable carries one.
     static QPixmap picture(QSize size);
+    static constexpr QSize pictureSize { 273, 113 };
 };

@@ -1,5 +1,6 @@
 #include "ui/ProgramIcon.h"
 
+#include "ui/BakedPictures.h"
 #include "ui/Controls.h"
 
 #include <QPainter>
@@ -14,7 +15,7 @@ const QColor leafGreen(64, 150, 64);
 
 } // namespace
 
-QImage programIcon(int size)
+QImage drawProgramIcon(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -37,4 +38,10 @@ QImage programIcon(int size)
     painter.setBrush(leafGreen);
     painter.drawEllipse(centre, 3.5, 3.5);
     return image;
+}
+
+QImage programIcon(int size)
+{
+    const QImage baked = BakedPictures::find("programIcon", QSize(size, size));
+    return baked.isNull() ? drawProgramIcon(size) : baked;
 }

@@ -30,7 +30,7 @@ private Q_SLOTS:
     void sizes()
     {
         QFETCH(int, size);
-        const QImage icon = programIcon(size);
+        const QImage icon = drawProgramIcon(size);
         QCOMPARE(icon.size(), QSize(size, size));
         QVERIFY(icon.hasAlphaChannel());
 
