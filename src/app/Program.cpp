@@ -19,6 +19,7 @@
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
 #include "ui/ProgramIcon.h"
+#include "ui/WindowFrame.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
@@ -59,6 +60,9 @@ Program::Program()
     : m_startUp(Clock::now())
 {
     TForm1 *main = m_forms.Form1 = createNow<TForm1>([this] { return new TForm1(m_forms); });
+    // The main window is the first one shown: the window manager is asked for
+    // its frame now, and answers while the other windows are made.
+    WindowFrame::askEarly(main);
     m_forms.Form2 = createLater<TForm2>([] { return new TForm2(); });
     m_forms.FormA = createLater<QWidget>([] { return new TFormA(); });
     m_forms.FormL = createLater<QWidget>([] { return new TFormL(); });

@@ -21,6 +21,11 @@ namespace WindowFrame {
 // allow for.
 std::optional<QMargins> expectedMargins(QWidget *window);
 
+// Asks the window manager now for the frame `window` will get, without
+// waiting: expectedMargins() then finds the answer, which the window manager
+// gave while the program went on with other work. Makes the native window.
+void askEarly(QWidget *window);
+
 // True when the frame `window` gets is known for certain only once it is on
 // the screen (under X11), so that a place worked out before is to be checked.
 bool frameKnownOnlyOnScreen(const QWidget *window);
