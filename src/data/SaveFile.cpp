@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -207,25 +208,37 @@ bool contentsChanged(const Target &target, const TemporaryFile &temporary)
         || !sameContents(target.path, temporary.path());
 }
 
+// Reads all of `path`, handing it to `take` a piece at a time; `take` returns
+// false to stop. True when the file was read to its end and every piece taken.
+bool readPieces(const QByteArray &path, const std::function<bool(QByteArrayView)> &take)
+{
+    const int fd = openFile(path, O_RDONLY);
+    if (fd < 0)
+        return false;
+    constexpr qsizetype pieceSize = 1 << 20;
+    const std::unique_ptr<char[]> buffer(new char[pieceSize]);
+    ssize_t read = 0;
+    bool taken = true;
+    while (taken && (read = uninterrupted([&] { return ::read(fd, buffer.get(), pieceSize); })) > 0)
+        taken = take(QByteArrayView(buffer.get(), read));
+    ::close(fd);
+    return taken && read == 0;
+}
+
 bool fileHolds(const QByteArray &path, QByteArrayView bytes)
 {
     struct stat status = {};
     if (::stat(path.constData(), &status) != 0 || !S_ISREG(status.st_mode)
         || status.st_size != bytes.size())
         return false;
-    const int fd = openFile(path, O_RDONLY);
-    if (fd < 0)
-        return false;
-    constexpr qsizetype chunk = 64 * 1024;
-    char buffer[chunk];
     qsizetype compared = 0;
-    ssize_t read = 0;
-    while ((read = uninterrupted([&] { return ::read(fd, buffer, chunk); })) > 0
-        && read <= bytes.size() - compared
-        && std::memcmp(buffer, bytes.data() + compared, size_t(read)) == 0)
-        compared += read;
-    ::close(fd);
-    return read == 0 && compared == bytes.size();
+    const bool read = readPieces(path, [&](QByteArrayView piece) {
+        if (piece != bytes.sliced(compared, std::min(piece.size(), bytes.size() - compared)))
+            return false;
+        compared += piece.size();
+        return true;
+    });
+    return read && compared == bytes.size();
 }
 
 // Gives the new file the old one's owner and group where that is allowed.
@@ -247,18 +260,9 @@ SaveResult failure(int error)
 // All of `file` into `device`; false when it could not be read to its end.
 bool copyFileInto(const QByteArray &file, QIODevice &device)
 {
-    const int fd = openFile(file, O_RDONLY);
-    if (fd < 0)
-        return false;
-    constexpr qsizetype chunk = 1 << 20;
-    const std::unique_ptr<char[]> buffer(new char[chunk]);
-    ssize_t read = 0;
-    while ((read = uninterrupted([&] { return ::read(fd, buffer.get(), chunk); })) > 0) {
-        if (device.write(buffer.get(), read) != read)
-            break;
-    }
-    ::close(fd);
-    return read == 0;
+    return readPieces(file, [&device](QByteArrayView piece) {
+        return device.write(piece.data(), piece.size()) == piece.size();
+    });
 }
 
 } // namespace
