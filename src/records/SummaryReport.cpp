@@ -3,6 +3,7 @@
 #include "data/Cp1250.h"
 #include "data/SaveFile.h"
 #include "data/TTextDataSet.h"
+#include "ui/PrintDialog.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -183,17 +184,9 @@ void renderReport(
     const ReportContent &content, QPagedPaintDevice &device, const PageSelection &selection)
 {
     const QList<ReportPage> pages = paginate(int(content.rows.size()));
-    const int first = std::max(selection.first, 1);
-    const int last = std::min(selection.last, int(pages.size()));
-    QList<int> sequence;
-    const int runs = selection.collate ? selection.copies : 1;
-    const int repeats = selection.collate ? 1 : selection.copies;
-    for (int run = 0; run < runs; ++run) {
-        for (int page = first; page <= last; ++page)
-            sequence.append(QList<int>(repeats, page - 1));
-    }
-    if (selection.lastPageFirst)
-        std::reverse(sequence.begin(), sequence.end());
+    const QList<int> sequence
+        = pageSequence(std::max(selection.first, 1), std::min(selection.last, int(pages.size())),
+            selection.copies, selection.collate, selection.lastPageFirst);
     if (sequence.isEmpty())
         return;
 

@@ -128,19 +128,24 @@ void runPrintJob(QPrinter &printer, const std::function<void()> &paint)
     throwUnlessSaved(saveCopy(painted, target), target);
 }
 
+QList<int> pageSequence(int first, int last, int copies, bool collate, bool lastPageFirst)
+{
+    QList<int> pages;
+    for (int run = 0; run < (collate ? copies : 1); ++run) {
+        for (int page = first; page <= last; ++page)
+            pages.append(QList<int>(collate ? 1 : copies, page - 1));
+    }
+    if (lastPageFirst)
+        std::reverse(pages.begin(), pages.end());
+    return pages;
+}
+
 QList<int> paintedPages(const QPrinter &printer, int pageCount)
 {
     const int copies = printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1);
-    const bool collate = printer.collateCopies();
-    QList<int> pages;
-    for (int run = 0; run < (collate ? copies : 1); ++run) {
-        for (int page = 0; page < pageCount; ++page)
-            pages.append(QList<int>(collate ? 1 : copies, page));
-    }
     // No printer turns the order round itself: that is ours to do.
-    if (printer.pageOrder() == QPrinter::LastPageFirst)
-        std::reverse(pages.begin(), pages.end());
-    return pages;
+    return pageSequence(1, pageCount, copies, printer.collateCopies(),
+        printer.pageOrder() == QPrinter::LastPageFirst);
 }
 
 namespace {

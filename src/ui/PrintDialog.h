@@ -70,11 +70,15 @@ public:
 // a message for the user.
 void runPrintJob(QPrinter &printer, const std::function<void()> &paint);
 
-// The pages a job of `pageCount` pages paints, in order (0-based), the last
-// first when the dialog asked for it. A printer makes the copies chosen in its
-// dialog itself; a PDF file cannot, so there each copy is painted, whole runs
-// one after another when the copies are collated, else each page as many
-// times over.
+// The pages a print job paints, in order (0-based): pages `first` to `last`
+// (1-based), `copies` times, whole runs one after another when the copies are
+// collated, else each page as many times over; all of it the last page first
+// when `lastPageFirst`.
+QList<int> pageSequence(int first, int last, int copies, bool collate, bool lastPageFirst);
+
+// The pages a job of `pageCount` pages paints on `printer`, in the order its
+// dialog asked for. A printer makes the copies chosen in its dialog itself; a
+// PDF file cannot, so there each copy is painted.
 QList<int> paintedPages(const QPrinter &printer, int pageCount);
 
 // Prints a picture of `window`'s client area on one page, at the top-left of
