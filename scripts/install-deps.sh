@@ -2,7 +2,7 @@
 # asking apt only when one is missing.
 miravela_packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
                    qt6-translations-l10n fonts-liberation2 libxcb1-dev
-                   dpkg-dev file desktop-file-utils)  # the Debian package and its test
+                   dpkg-dev file desktop-file-utils appstream)  # the Debian package and its test
 
 miravela_install_missing() {
     local missing=()

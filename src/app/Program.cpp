@@ -131,8 +131,9 @@ int runMiravela(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Miravela"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
     applyAppearance(application);
-    // The desktop matches the windows to the menu entry miravela.desktop and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("miravela"));
+    // The desktop matches the windows to the menu entry, named after the
+    // program's id, and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.miravela.Miravela"));
     QIcon icon;
     for (int size : windowIconSizes)
         icon.addPixmap(QPixmap::fromImage(programIcon(size)));

@@ -62,9 +62,16 @@ for size in 16 32 48 64 128 256; do
     [ "$(od -An -tu4 --endian=big -j16 -N8 "$icon" | tr -s ' ')" = " $size $size" ] \
         || fail "icon $icon is not $size pixels square"
 done
-entry=$root/usr/share/applications/miravela.desktop
+# The menu entry and the software centre's metadata carry the program's id.
+id=example.miravela.Miravela
+entry=$root/usr/share/applications/$id.desktop
 desktop-file-validate "$entry" || fail "desktop entry does not validate"
 grep -qx 'Exec=miravela' "$entry" && grep -qx 'Icon=miravela' "$entry" || fail "Exec or Icon"
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net "$metainfo" >"$scratch/validate" 2>&1 \
+    || fail "metadata does not validate: $(cat "$scratch/validate")"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+    && grep -q '<binary>miravela</binary>' "$metainfo" || fail "metadata names no launchable or binary"
 
 # The options, answered by the real program without a display (env -i): the
 # usage or the version with status 0, any other option or a second folder
