@@ -77,6 +77,7 @@ TForm1::TForm1(const Forms &forms)
     TextDataSet1->setFileName(QStringLiteral("Daty.txt"));
     // The Daty.txt being replaced is kept in kopie/, named after the program's clock.
     TextDataSet1->setBackups(BackupCopies::inKopie([] { return Clock::now(); }));
+    TextDataSet1->setNewFile(NewFile::Private); // her records are hers alone
     DataSource1 = new TDataSource(TextDataSet1, this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
 

@@ -2,10 +2,12 @@
 
 #include "data/PosixFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <algorithm>
 #include <optional>
@@ -81,16 +83,13 @@ QString makeCopy(const QByteArray &file, const QString &folder, const CopyNames 
         }
         if (errno == EEXIST)
             continue;
-        // No link here: the name is taken first, private until it has the old
-        // file's mode, which the save routine then keeps for the bytes copied.
+        // No link here: the name is taken first, private, and the save
+        // routine keeps that mode for the bytes copied.
         const int placeholder = openFile(copyPath, O_WRONLY | O_CREAT | O_EXCL, 0600);
         if (placeholder < 0 && errno == EEXIST)
             continue;
         if (placeholder < 0)
             return describe(errno);
-        struct stat old = {};
-        if (::stat(file.constData(), &old) == 0)
-            ::fchmod(placeholder, old.st_mode & 0777);
         ::close(placeholder);
         const SaveResult copied = saveCopy(QFile::decodeName(file), copy);
         if (!copied.saved()) {
@@ -103,24 +102,78 @@ QString makeCopy(const QByteArray &file, const QString &folder, const CopyNames 
     return describe(EEXIST);
 }
 
-void removeOldCopies(const QString &folder, const CopyNames &names, int keep, const QString &made)
-{
-    std::vector<CopyNames::Copy> copies;
-    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::NoSymLinks | QDir::Hidden);
-    for (const QString &fileName : files) {
-        if (std::optional<CopyNames::Copy> copy = names.parse(fileName))
-            copies.push_back(std::move(*copy));
+// The order in which the copies of one file were made, written down in the
+// backup folder as ".NAME.kolejnosc": their names, oldest first, one a line.
+class CopyOrder {
+public:
+    CopyOrder(const QString &folder, const QString &fileName)
+        : m_folder(folder)
+        , m_fileName(fileName)
+        , m_names(fileName)
+        , m_path(folder + QStringLiteral("/.") + fileName + QStringLiteral(".kolejnosc"))
+    {
     }
-    if (keep < 1 || copies.size() <= size_t(keep))
-        return;
-    std::sort(copies.begin(), copies.end(),
-        [](const CopyNames::Copy &a, const CopyNames::Copy &b) { return a.newerThan(b); });
-    for (auto copy = copies.begin() + keep; copy != copies.end(); ++copy) {
-        // A clock set back names a new copy as older; it stays all the same.
-        if (copy->fileName != made)
-            QFile::remove(folder + QLatin1Char('/') + copy->fileName);
+
+    // The names of the copies there are, oldest first; those not written
+    // down before all others, in the order of their names.
+    QStringList oldestFirst() const
+    {
+        std::vector<CopyNames::Copy> unknown;
+        QSet<QString> present;
+        const QStringList files
+            = QDir(m_folder).entryList(QDir::Files | QDir::NoSymLinks | QDir::Hidden);
+        for (const QString &fileName : files) {
+            if (std::optional<CopyNames::Copy> copy = m_names.parse(fileName)) {
+                present.insert(fileName);
+                unknown.push_back(std::move(*copy));
+            }
+        }
+        QStringList known; // a name written down twice counts where it stands last
+        const QStringList written = writtenDown();
+        for (auto name = written.rbegin(); name != written.rend(); ++name) {
+            if (present.remove(*name))
+                known.prepend(*name);
+        }
+        std::erase_if(
+            unknown, [&](const CopyNames::Copy &copy) { return !present.contains(copy.fileName); });
+        std::sort(unknown.begin(), unknown.end(),
+            [](const CopyNames::Copy &a, const CopyNames::Copy &b) { return b.newerThan(a); });
+        QStringList names;
+        for (const CopyNames::Copy &copy : unknown)
+            names << copy.fileName;
+        return names + known;
     }
-}
+
+    // Returns the line to tell when the order could not be written; empty when it was.
+    QString write(const QStringList &oldestFirst) const
+    {
+        const QByteArray lines = oldestFirst.isEmpty()
+            ? QByteArray()
+            : (oldestFirst.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+        const SaveResult saved = saveFile(m_path, lines, {}, NewFile::Private);
+        if (saved.saved())
+            return {};
+        return QCoreApplication::translate("BackupCopy",
+            "Nie można zapisać kolejności kopii zapasowych pliku %1 w folderze %2: %3")
+            .arg(m_fileName, QFileInfo(m_folder).fileName(), saved.error);
+    }
+
+private:
+    QStringList writtenDown() const
+    {
+        // Twenty names take a kilobyte: a bigger file is no order of ours.
+        constexpr qint64 largest = 1 << 20;
+        QFile file(m_path);
+        if (file.size() > largest || !file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    QString m_folder;
+    QString m_fileName;
+    CopyNames m_names;
+    QString m_path;
+};
 
 } // namespace
 
@@ -136,7 +189,8 @@ BackupCopy BackupCopy::make(const QString &path, const QString &file, const Back
                            .arg(given.fileName(), backups.folderName, reason);
         return copy;
     };
-    if (::mkdir(QFile::encodeName(copy.m_folder).constData(), 0777) != 0 && errno != EEXIST)
+    // Private, as the data folder is: a folder that is there keeps its mode.
+    if (::mkdir(QFile::encodeName(copy.m_folder).constData(), 0700) != 0 && errno != EEXIST)
         return problem(describe(errno));
     QDateTime moment = backups.now ? backups.now() : QDateTime();
     if (!moment.isValid())
@@ -147,10 +201,27 @@ BackupCopy BackupCopy::make(const QString &path, const QString &file, const Back
     return copy.m_made.isEmpty() ? problem(error) : copy;
 }
 
-void BackupCopy::keep() const
+QStringList BackupCopy::listNewestFirst(const QString &path, const QString &folderName)
 {
-    if (!m_made.isEmpty())
-        removeOldCopies(m_folder, CopyNames(m_fileName), m_keep, m_made);
+    const QFileInfo given(path);
+    const QString folder = given.dir().filePath(folderName);
+    QStringList paths;
+    for (const QString &name : CopyOrder(folder, given.fileName()).oldestFirst())
+        paths.prepend(folder + QLatin1Char('/') + name);
+    return paths;
+}
+
+QString BackupCopy::keep() const
+{
+    if (m_made.isEmpty())
+        return {};
+    const CopyOrder order(m_folder, m_fileName);
+    QStringList copies = order.oldestFirst();
+    copies.removeAll(m_made);
+    copies.append(m_made);
+    while (m_keep > 0 && copies.size() > m_keep)
+        QFile::remove(m_folder + QLatin1Char('/') + copies.takeFirst());
+    return order.write(copies);
 }
 
 void BackupCopy::discard() const

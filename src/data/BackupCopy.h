@@ -3,20 +3,34 @@
 #include "data/SaveFile.h"
 
 #include <QString>
+#include <QStringList>
 
 // A copy of the old version of a file, made in the backup folder beside it
 // just before the file is replaced.
+//
+// The copies are named after the moment the clock gave, but a clock can be set
+// back: the order in which they were made is written down in the backup folder
+// as well, and decides which copies are the newest.
 class BackupCopy {
 public:
     // Keeps `file`, the old version of the file the user knows as `path`, in
     // the backup folder beside `path`, named after `path` and the moment.
     static BackupCopy make(const QString &path, const QString &file, const BackupCopies &backups);
 
+    // The paths of the copies kept of the file `path` in the backup folder
+    // `folderName` beside it, newest first: in the order they were made,
+    // whatever the clock said. Copies whose place in that order is not known
+    // (put there by hand, or made before the order was written down) come
+    // after all others, the newest name first among them.
+    static QStringList listNewestFirst(const QString &path, const QString &folderName);
+
     // The line to tell when no copy could be made; empty when one was.
     const QString &error() const { return m_error; }
 
-    // The file was replaced: its oldest copies beyond the number kept go.
-    void keep() const;
+    // The file was replaced: this copy is the newest, and the oldest copies
+    // beyond the number kept go. Returns the line to tell when the order of
+    // the copies could not be written down; empty when it was.
+    QString keep() const;
     // The file was not replaced after all: the copy goes again, so that a
     // save tried over and over never pushes the older copies out.
     void discard() const;

@@ -3,6 +3,7 @@
 #include "data/BackupCopy.h"
 #include "data/PosixFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <QRandomGenerator>
@@ -17,7 +18,9 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,6 +83,26 @@ private:
     QByteArray m_buffer;
 };
 
+// The temporary file of a save of NAME is ".NAME.xxxxxx": the name, cut so
+// that the whole is no longer than the longest name a file may have, and six
+// random letters or digits.
+constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+constexpr int randomLetters = 6;
+
+QByteArray temporaryStem(const QByteArray &name)
+{
+    return name.first(std::min<qsizetype>(name.size(), NAME_MAX - 2 - randomLetters));
+}
+
+bool isTemporaryName(QByteArrayView entry, const QByteArray &stem)
+{
+    const QByteArrayView letterSet(letters, sizeof letters - 1);
+    return entry.size() == stem.size() + 2 + randomLetters && entry.startsWith('.')
+        && entry.sliced(1, stem.size()) == stem && entry.at(stem.size() + 1) == '.'
+        && std::all_of(entry.end() - randomLetters, entry.end(),
+            [&](char c) { return letterSet.contains(c); });
+}
+
 // A hidden, uniquely named file beside the target, removed again unless it
 // was renamed over the target.
 class TemporaryFile {
@@ -98,13 +121,10 @@ public:
     // Creates it with `mode` less the umask; false with errno set on failure.
     bool create(const QByteArray &folder, const QByteArray &name, mode_t mode)
     {
-        static constexpr char letters[]
-            = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-        // ".NAME.xxxxxx" is no longer than the longest name a file may have.
-        const QByteArray stem = name.first(std::min<qsizetype>(name.size(), NAME_MAX - 8));
+        const QByteArray stem = temporaryStem(name);
         for (int attempt = 0; attempt < 100; ++attempt) {
             QByteArray path = folder + '.' + stem + '.';
-            for (int i = 0; i < 6; ++i)
+            for (int i = 0; i < randomLetters; ++i)
                 path += letters[QRandomGenerator::system()->bounded(int(sizeof letters - 1))];
             m_fd = openFile(path, O_WRONLY | O_CREAT | O_EXCL, mode);
             if (m_fd >= 0) {
@@ -241,20 +261,33 @@ bool fileHolds(const QByteArray &path, QByteArrayView bytes)
     return read && compared == bytes.size();
 }
 
-// Gives the new file the old one's owner and group where that is allowed.
-void keepOwner(int fd, const struct stat &old)
+// She may replace only a file of her own that she may write: the file of
+// another user would become hers, and a file she protected would be written.
+bool mayReplace(const struct stat &old)
 {
-    if (old.st_uid == ::geteuid() && old.st_gid == ::getegid())
+    return old.st_uid == ::geteuid() && (old.st_mode & S_IWUSR) != 0;
+}
+
+// Gives the new file the old one's group where that is allowed.
+void keepGroup(int fd, const struct stat &old)
+{
+    if (old.st_gid == ::getegid())
         return;
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        // Only root may give a file away: the file stays the user's own, who
-        // can read and write it as before.
+    if (::fchown(fd, uid_t(-1), old.st_gid) != 0) {
+        // Only a group she belongs to may be given: the file then gets her
+        // own group, and she reads and writes it as before.
     }
 }
 
 SaveResult failure(int error)
 {
     return { describe(error), {} };
+}
+
+// One line on the error output, for what does not stop a save.
+void tell(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
 // All of `file` into `device`; false when it could not be read to its end.
@@ -267,22 +300,25 @@ bool copyFileInto(const QByteArray &file, QIODevice &device)
 
 } // namespace
 
-SaveResult saveFile(
-    const QString &path, const std::function<bool(QIODevice &)> &write, const BackupCopies &backups)
+SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> &write,
+    const BackupCopies &backups, NewFile newFile)
 {
     int error = 0;
     const std::optional<Target> target = resolveTarget(path, error);
     if (!target)
         return failure(error);
+    if (target->existing && !mayReplace(*target->existing))
+        return failure(EACCES);
 
     // Over an existing file the temporary one is private until it has that
     // file's mode: whoever opens a file keeps reading it, whatever mode follows.
     TemporaryFile temporary;
-    if (!temporary.create(target->folder, target->name, target->existing ? 0600 : 0666))
+    const mode_t mode = target->existing || newFile == NewFile::Private ? 0600 : 0666;
+    if (!temporary.create(target->folder, target->name, mode))
         return failure(errno);
     if (target->existing) {
-        // The owner before the mode: giving a file away clears bits of its mode.
-        keepOwner(temporary.fd(), *target->existing);
+        // The group before the mode: changing it clears the set-group-ID bit.
+        keepGroup(temporary.fd(), *target->existing);
         if (::fchmod(temporary.fd(), target->existing->st_mode & 07777) != 0)
             return failure(errno);
     }
@@ -303,7 +339,7 @@ SaveResult saveFile(
         && contentsChanged(*target, temporary)) {
         backup = BackupCopy::make(path, QFile::decodeName(target->path), backups);
         if (!backup.error().isEmpty())
-            std::fprintf(stderr, "%s\n", backup.error().toLocal8Bit().constData());
+            tell(backup.error());
     }
 
     if (::rename(temporary.path().constData(), target->path.constData()) != 0) {
@@ -312,13 +348,21 @@ SaveResult saveFile(
         return { describe(renameError), backup.error() };
     }
     temporary.renamed();
-    backup.keep();
+    // The new file is in place: whatever follows, it is saved.
     if (const int syncError = syncFolder(target->folder); syncError != 0)
-        return { describe(syncError), backup.error() };
-    return { {}, backup.error() };
+        tell(QCoreApplication::translate(
+            "SaveFile", "Zapisano plik %1, ale nie można utrwalić zmiany w folderze %2: %3")
+                 .arg(QFile::decodeName(target->name),
+                     QFile::decodeName(target->folder.isEmpty() ? "." : target->folder),
+                     describe(syncError)));
+    const QString pruneError = backup.keep();
+    if (!pruneError.isEmpty())
+        tell(pruneError);
+    return { {}, backup.error().isEmpty() ? pruneError : backup.error() };
 }
 
-SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups)
+SaveResult saveFile(
+    const QString &path, QByteArrayView bytes, const BackupCopies &backups, NewFile newFile)
 {
     if (fileHolds(QFile::encodeName(path), bytes))
         return {};
@@ -326,13 +370,34 @@ SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopie
         path,
         [bytes](
             QIODevice &device) { return device.write(bytes.data(), bytes.size()) == bytes.size(); },
-        backups);
+        backups, newFile);
 }
 
 SaveResult saveCopy(const QString &from, const QString &path)
 {
     const QByteArray source = QFile::encodeName(from);
     return saveFile(path, [&source](QIODevice &device) { return copyFileInto(source, device); });
+}
+
+void removeInterruptedSaves(const QString &folder, const QStringList &fileNames)
+{
+    std::vector<QByteArray> stems;
+    for (const QString &name : fileNames)
+        stems.push_back(temporaryStem(QFile::encodeName(name)));
+    DIR *entries = ::opendir(QFile::encodeName(folder).constData());
+    if (!entries)
+        return;
+    while (const dirent *entry = ::readdir(entries)) {
+        const QByteArrayView name(entry->d_name);
+        if (std::none_of(stems.begin(), stems.end(),
+                [&](const QByteArray &stem) { return isTemporaryName(name, stem); }))
+            continue;
+        struct stat status = {};
+        if (::fstatat(::dirfd(entries), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISREG(status.st_mode))
+            ::unlinkat(::dirfd(entries), entry->d_name, 0);
+    }
+    ::closedir(entries);
 }
 
 void throwUnlessSaved(const SaveResult &result, const QString &shownName)

@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <utility>
@@ -24,9 +25,15 @@ struct BackupCopies {
     }
 };
 
+// Who may read a file that a save creates; a file that is there keeps its mode.
+enum class NewFile {
+    FollowsUmask, // 0666 less the umask: a file she saves where she chose
+    Private, // 0600: the program's own data files
+};
+
 struct [[nodiscard]] SaveResult {
     QString error; // why the file was not saved, for the user; empty when it was
-    QString backupError; // why no copy of the old file was kept; the save went on
+    QString backupError; // what went wrong with the backup copies; the save went on
     bool saved() const { return error.isEmpty(); }
 };
 
@@ -36,22 +43,34 @@ struct [[nodiscard]] SaveResult {
 // sync to disk are checked, and only then is the temporary file renamed over
 // the target and the folder synced, so that the rename outlives a power cut.
 // On any failure the temporary file is removed and the old file stays as it
-// was, byte for byte. A symbolic link is written where it points; a dangling
-// one is a failure. The old file's permissions are kept (a new file gets
-// 0666 less the umask).
+// was, byte for byte. Once the rename is done the file is saved: a folder sync
+// that fails after it is one line on the error output. A symbolic link is
+// written where it points; a dangling one is a failure. The old file's
+// permissions are kept; a new file gets those `newFile` says.
+//
+// A file she may not write is not replaced, whatever the folder allows: one of
+// another owner, or one of hers without the owner's write permission. Mode and
+// owner decide, not access(2), which lets root write anything.
 //
 // With `backups`, the old file is kept as a copy when the new contents differ
 // from it; a save that fails leaves the copies as they were. A copy that
 // cannot be made never stops the save: one line about it goes to the error
 // output, and the result tells it.
 SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> &write,
-    const BackupCopies &backups = {});
+    const BackupCopies &backups = {}, NewFile newFile = NewFile::FollowsUmask);
 // The same for bytes at hand; a file that already holds exactly these bytes is
 // left as it is, untouched.
-SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups = {});
+SaveResult saveFile(const QString &path, QByteArrayView bytes, const BackupCopies &backups = {},
+    NewFile newFile = NewFile::FollowsUmask);
 // The same for the bytes of the file `from`; a file that cannot be read whole
 // is a failure.
 SaveResult saveCopy(const QString &from, const QString &path);
+
+// Removes from `folder` the hidden temporary files that saves of the files
+// named `fileNames` left when they were cut short (a power cut, a killed
+// program): regular files of the save routine's own naming for those names,
+// and nothing else. Only for a folder no other program is saving in.
+void removeInterruptedSaves(const QString &folder, const QStringList &fileNames);
 
 // Throws std::runtime_error with the message a window shows when a file the
 // user chose was not saved, naming it as `shownName`.

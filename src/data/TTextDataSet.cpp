@@ -95,6 +95,11 @@ void TTextDataSet::setBackups(const BackupCopies &backups)
     m_backups = backups;
 }
 
+void TTextDataSet::setNewFile(NewFile newFile)
+{
+    m_newFile = newFile;
+}
+
 bool TTextDataSet::active() const
 {
     return m_state != State::Inactive;
@@ -516,9 +521,11 @@ void TTextDataSet::writeFile() const
             }
             return writer.finish();
         },
-        m_backups);
+        m_backups, m_newFile);
     if (!result.saved())
-        throw DataSetError("Cannot create file " + m_fileName.toStdString());
+        throw DataSetError(QStringLiteral("Cannot create file %1: %2")
+                               .arg(m_fileName, result.error)
+                               .toStdString());
 }
 
 void TTextDataSet::discardLines()

@@ -38,13 +38,15 @@ public:
     void setFileName(const QString &fileName);
     // Where the file's older versions are kept when it is written; none unless set.
     void setBackups(const BackupCopies &backups);
+    // Who may read the file when writing it creates it; as the umask says unless set.
+    void setNewFile(NewFile newFile);
 
     bool active() const;
     void setActive(bool active); // true opens, false closes
     void open(); // throws DataSetError "Cannot open file %s"
     // Posts a pending change whose field was written, drops any other, then writes the file
-    // if anything changed. Throws DataSetError "Cannot create file %s"; the set then stays
-    // open with all its lines, so the close can be retried.
+    // if anything changed. Throws DataSetError "Cannot create file %s: reason"; the set then
+    // stays open with all its lines, so the close can be retried.
     void close();
     // Writes the file now when anything was changed, and stays open as it is:
     // a pending edit is left pending and the change flag stays set.
@@ -122,6 +124,7 @@ private:
 
     QString m_fileName;
     BackupCopies m_backups;
+    NewFile m_newFile = NewFile::FollowsUmask;
     QByteArray m_fileBytes; // as read at open; the texts of unchanged lines point into it
     std::vector<Line> m_lines;
     qint32 m_lastId = 0;

@@ -26,7 +26,9 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -436,7 +438,9 @@ private Q_SLOTS:
         QCOMPARE(status, 1);
         QCOMPARE(dialogs.log.size(), 1);
         const QStringList message = dialogs.log.first().split(QLatin1Char('\n'));
-        QCOMPARE(message.first(), QStringLiteral("retry: Cannot create file Daty.txt"));
+        QCOMPARE(message.first(),
+            QStringLiteral("retry: Cannot create file Daty.txt: ")
+                + QString::fromLocal8Bit(std::strerror(EISDIR)));
         QVERIFY(message.last().contains(QStringLiteral("utratę tych zmian")));
     }
 
@@ -469,7 +473,7 @@ private Q_SLOTS:
         QCOMPARE(filesWhileFull,
             QStringList({ "Daty.txt", "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" }));
         QCOMPARE(dialogs.log.size(), 1);
-        QVERIFY(dialogs.log.first().startsWith("retry: Cannot create file Daty.txt\n"));
+        QVERIFY(dialogs.log.first().startsWith("retry: Cannot create file Daty.txt: "));
         QCOMPARE(status, 0);
         QCOMPARE(readAll(daty), "07-04-12\r\n" + twoEntries);
         QCOMPARE(readAll(folder.filePath("kopie/Daty-2027-03-01-101500.txt")), twoEntries);

@@ -1,20 +1,27 @@
 #include "data/SaveFile.h"
 
+#include "data/BackupCopy.h"
+
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -72,7 +79,43 @@ bool setImmutable(const char *path, bool immutable)
     return set;
 }
 
+// What `action` wrote to the error output.
+QByteArray errorOutputOf(const std::function<void()> &action)
+{
+    QTemporaryFile errorOutput;
+    if (!errorOutput.open())
+        return "<no file>";
+    std::fflush(stderr);
+    const int stderrCopy = ::dup(STDERR_FILENO);
+    ::dup2(errorOutput.handle(), STDERR_FILENO);
+    action();
+    std::fflush(stderr);
+    ::dup2(stderrCopy, STDERR_FILENO);
+    ::close(stderrCopy);
+    return readBytes(errorOutput.fileName());
+}
+
+QString reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool folderSyncsFail = false;
+
 } // namespace
+
+// This program's own fsync stands in for the C library's, also in the save
+// routine: while folderSyncsFail is set, syncing a folder fails.
+extern "C" int fsync(int fd)
+{
+    struct stat status = {};
+    if (folderSyncsFail && ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        errno = EIO;
+        return -1;
+    }
+    static const auto next = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+    return next(fd);
+}
 
 class TestSaveFile : public QObject {
     Q_OBJECT
@@ -168,7 +211,8 @@ private Q_SLOTS:
         QVERIFY(streamed(sameSize).saved());
         QVERIFY(streamed(sameSize + "07-03-15\r\n").saved()); // within the same second
         QCOMPARE(entries("kopie"),
-            QStringList({ "Daty-2027-03-01-101500-2.txt", "Daty-2027-03-01-101500.txt" }));
+            QStringList({ ".Daty.txt.kolejnosc", "Daty-2027-03-01-101500-2.txt",
+                "Daty-2027-03-01-101500.txt" }));
         QCOMPARE(readBytes("kopie/Daty-2027-03-01-101500-2.txt"), sameSize);
         // The first copy is the old file itself, linked: no bytes copied.
         QCOMPARE(statusOf("kopie/Daty-2027-03-01-101500.txt").st_ino, old);
@@ -188,10 +232,113 @@ private Q_SLOTS:
             writeBytes("kopie/" + name, "x");
         QVERIFY(streamed("nowe").saved());
         QStringList kept = entries("kopie");
-        QStringList expected = names.mid(8) + others + QStringList("Daty-2027-03-01-101500.txt");
+        QStringList expected = names.mid(8) + others
+            + QStringList({ "Daty-2027-03-01-101500.txt", ".Daty.txt.kolejnosc" });
         kept.sort();
         expected.sort();
         QCOMPARE(kept, expected);
+    }
+
+    // 20 saves at 2030, then 5 with the clock set back to 2024: the copies of
+    // the last 20 saves stay, and are listed in the order they were made.
+    void keepsTheCopiesOfTheLastTwentySavesWhateverTheClockSaid()
+    {
+        QDateTime now;
+        const BackupCopies byClock = BackupCopies::inKopie([&now] { return now; });
+        QStringList made; // oldest first
+        for (int save = 1; save <= 25; ++save) {
+            now = save <= 20 ? QDateTime(QDate(2030, 1, 1), QTime(12, 0, save))
+                             : QDateTime(QDate(2024, 5, 1), QTime(9, 0, save));
+            if (save == 25) // one put there by hand: its place in the order is unknown
+                writeBytes("kopie/Daty-2031-01-01-000000.txt", "x");
+            QVERIFY(
+                saveFile(QStringLiteral("Daty.txt"), QByteArray::number(save), byClock).saved());
+            made.prepend(QStringLiteral("Daty-%1.txt").arg(now.toString("yyyy-MM-dd-HHmmss")));
+        }
+        QStringList listed;
+        for (const QString &path : BackupCopy::listNewestFirst("Daty.txt", "kopie"))
+            listed << QFileInfo(path).fileName();
+        QCOMPARE(listed, made.mid(0, 20));
+        QCOMPARE(readBytes("kopie/" + made.first()), QByteArray("24"));
+    }
+
+    void aFileSheMayNotWriteIsNotReplaced()
+    {
+        QCOMPARE(::chmod("Daty.txt", 0444), 0); // root may write it all the same: she may not
+        const SaveResult protectedFile = streamed("nowe");
+        QCOMPARE(protectedFile.error, reason(EACCES));
+        QCOMPARE(statusOf("Daty.txt").st_mode & 07777, mode_t(0444));
+
+        // Another user's file in her folder; only root can make one.
+        QCOMPARE(::chmod("Daty.txt", 0644), 0);
+        if (::chown("Daty.txt", 4242, 4242) != 0)
+            QSKIP("needs root, to give a file to another user");
+        const SaveResult othersFile = streamed("nowe");
+        QCOMPARE(othersFile.error, reason(EACCES));
+        QCOMPARE(statusOf("Daty.txt").st_uid, uid_t(4242));
+        QCOMPARE(readBytes("Daty.txt"), oldBytes);
+        QCOMPARE(entries(), QStringList({ "Daty.txt" }));
+    }
+
+    // The new file is in place: a folder that cannot be synced after the
+    // rename (such as one of mode 0333) makes no failed save of it.
+    void aFolderSyncFailingAfterTheRenameIsOneLineNotAFailure()
+    {
+        SaveResult result;
+        const QByteArray told = errorOutputOf([&] {
+            folderSyncsFail = true;
+            result = saveFile(QStringLiteral("Daty.txt"), QByteArrayView("nowe"));
+            folderSyncsFail = false;
+        });
+        QVERIFY(result.saved());
+        QCOMPARE(readBytes("Daty.txt"), QByteArray("nowe"));
+        QCOMPARE(told.count('\n'), 1);
+        QVERIFY(told.contains("Daty.txt") && told.contains(reason(EIO).toLocal8Bit()));
+    }
+
+    void newFilesArePrivateWhenAskedAndOldOnesKeepTheirModes()
+    {
+        const mode_t umask = ::umask(022);
+        QVERIFY(saveFile(QStringLiteral("Notatki1.txt"), QByteArrayView("x"), {}, NewFile::Private)
+                    .saved());
+        QVERIFY(saveFile(QStringLiteral("raport.csv"), QByteArrayView("x")).saved());
+        QCOMPARE(::chmod("Daty.txt", 0640), 0);
+        QVERIFY(
+            saveFile(QStringLiteral("Daty.txt"), QByteArrayView("nowe"), copies, NewFile::Private)
+                .saved());
+        ::umask(umask);
+        QCOMPARE(statusOf("Notatki1.txt").st_mode & 07777, mode_t(0600));
+        QCOMPARE(statusOf("raport.csv").st_mode & 07777, mode_t(0644));
+        QCOMPARE(statusOf("Daty.txt").st_mode & 07777, mode_t(0640));
+        QCOMPARE(statusOf("kopie").st_mode & 07777, mode_t(0700));
+    }
+
+    // Only the temporary files of saves of the names given, only plain files,
+    // only in the folder given.
+    void removesWhatInterruptedSavesLeftAndNothingElse()
+    {
+        QByteArray temporaryName; // as a save names it
+        QVERIFY(!saveFile(QStringLiteral("Notatki2.txt"), [&](QIODevice &) {
+            temporaryName = entries().filter(QStringLiteral(".Notatki2.txt.")).join("").toUtf8();
+            return false;
+        }).saved());
+        const QStringList leftovers = { QString::fromUtf8(temporaryName), ".Daty.txt.Ab12Cd" };
+        const QStringList others = { ".Daty.txt.Ab12C", ".Daty.txt.Ab-2Cd", "Daty.txt.Ab12Cd",
+            ".Inny.txt.Ab12Cd", ".Daty.txt.kolejnosc", ".miravela.lock" };
+        for (const QString &name : leftovers + others)
+            writeBytes(name, "x");
+        QVERIFY(QDir().mkpath(".Notatki1.txt.abcdef") && QDir().mkpath("kopie"));
+        QVERIFY(QFile::link("Daty.txt", ".Notatki3.txt.abcdef"));
+        writeBytes("kopie/.Daty.txt.Ab12Cd", "x");
+        const QStringList before = entries();
+
+        removeInterruptedSaves(
+            QStringLiteral("."), { "Daty.txt", "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" });
+        QStringList expected = before;
+        for (const QString &name : leftovers)
+            QVERIFY(expected.removeOne(name));
+        QCOMPARE(entries(), expected);
+        QCOMPARE(entries("kopie"), QStringList({ ".Daty.txt.Ab12Cd" }));
     }
 
     // "Ponów" after a refused rename saves again and again: no copy of the
@@ -218,18 +365,12 @@ private Q_SLOTS:
     void aCopyThatCannotBeMadeDoesNotStopTheSave()
     {
         writeBytes("kopie", "not a folder");
-        QTemporaryFile errorOutput;
-        QVERIFY(errorOutput.open());
-        const int stderrCopy = ::dup(STDERR_FILENO);
-        ::dup2(errorOutput.handle(), STDERR_FILENO);
-        const SaveResult result = streamed("nowe");
-        ::dup2(stderrCopy, STDERR_FILENO);
-        ::close(stderrCopy);
+        SaveResult result;
+        const QByteArray told = errorOutputOf([&] { result = streamed("nowe"); });
         QVERIFY(result.saved());
         QCOMPARE(readBytes("Daty.txt"), QByteArray("nowe"));
         QVERIFY(result.backupError.contains(QStringLiteral("Daty.txt")));
-        QCOMPARE(
-            readBytes(errorOutput.fileName()), result.backupError.toLocal8Bit() + '\n'); // one line
+        QCOMPARE(told, result.backupError.toLocal8Bit() + '\n'); // one line
     }
 
     void copiesTheBytesWhereNoHardLinkCanBeMade()
@@ -239,12 +380,13 @@ private Q_SLOTS:
             || statusOf(".").st_dev == statusOf(qPrintable(elsewhere.path())).st_dev)
             QSKIP("needs a second file system at /dev/shm");
         QVERIFY(QFile::link(elsewhere.path(), "kopie"));
-        QCOMPARE(::chmod("Daty.txt", 0600), 0); // private, and so is its copy
+        QCOMPARE(::chmod("Daty.txt", 0644), 0); // a copy is private whatever the file's mode
         QVERIFY(streamed("nowe").saved());
         const QString copy = elsewhere.filePath("Daty-2027-03-01-101500.txt");
         QCOMPARE(readBytes(copy), oldBytes);
         QCOMPARE(statusOf(qPrintable(copy)).st_mode & 07777, mode_t(0600));
-        QCOMPARE(entries(elsewhere.path()).size(), 1);
+        QCOMPARE(entries(elsewhere.path()),
+            QStringList({ ".Daty.txt.kolejnosc", "Daty-2027-03-01-101500.txt" }));
     }
 };
 

@@ -393,7 +393,8 @@ private Q_SLOTS:
         const QByteArray written = folder.read("Notatki2.txt");
         QVERIFY(written.contains("Dzie\\'f1 40: pomiar") && written.contains("Dopisane"));
         // The damaged file it replaced is kept.
-        QCOMPARE(folderEntries("kopie"), QStringList({ "Notatki2-2027-03-07-101500.txt" }));
+        QCOMPARE(folderEntries("kopie"),
+            QStringList({ ".Notatki2.txt.kolejnosc", "Notatki2-2027-03-07-101500.txt" }));
         QCOMPARE(folder.read("kopie/Notatki2-2027-03-07-101500.txt"), damaged);
     }
 
