@@ -54,7 +54,11 @@ public:
         for (const char *pad : { "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" })
             write(QString::fromLatin1(pad), {}); // empty pads unless a test says otherwise
     }
-    ~PadFolder() { QDir::setCurrent(m_previous); }
+    ~PadFolder()
+    {
+        end(); // the program's end saves into this folder, not the one the test came from
+        QDir::setCurrent(m_previous);
+    }
 
     void write(const QString &name, const QByteArray &bytes)
     {
