@@ -893,11 +893,17 @@ void readPlainText(QByteArrayView bytes, QTextDocument &document)
     document.setPlainText(text);
 }
 
+// Some editors put a UTF-8 byte-order mark before a document of any kind.
+QByteArrayView withoutByteOrderMark(QByteArrayView bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.sliced(3) : bytes;
+}
+
 } // namespace
 
 bool RtfReader::isRtf(QByteArrayView bytes)
 {
-    return bytes.startsWith("{\\rtf");
+    return withoutByteOrderMark(bytes).startsWith("{\\rtf");
 }
 
 bool RtfReader::read(QByteArrayView bytes, QTextDocument &document)
@@ -907,6 +913,7 @@ bool RtfReader::read(QByteArrayView bytes, QTextDocument &document)
         readPlainText(bytes, document);
         return true;
     }
+    bytes = withoutByteOrderMark(bytes);
     std::vector<qsizetype> plainGroups;
     for (int reading = 0;; ++reading) {
         Reader reader(bytes, document, plainGroups);

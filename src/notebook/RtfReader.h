@@ -6,8 +6,9 @@ class QTextDocument;
 
 // Reads a note pad file into a text document. The file is a rich-text (RTF)
 // document as rich-edit controls, word processors and converters write it;
-// bytes that do not start with "{\rtf" are plain text instead: UTF-8 when they
-// are valid UTF-8, Windows-1250 otherwise.
+// bytes that do not start with "{\rtf" (after a UTF-8 byte-order mark, if
+// any) are plain text instead: UTF-8 when they are valid UTF-8, Windows-1250
+// otherwise.
 //
 // The reader keeps paragraphs, line breaks, tabs, bold, italic, underline,
 // strike-out, font family and size, text colour and paragraph alignment, and

@@ -98,6 +98,12 @@ TFormN::~TFormN()
     FormDestroy();
 }
 
+QStringList TFormN::padFileNames()
+{
+    return { QStringLiteral("Notatki1.txt"), QStringLiteral("Notatki2.txt"),
+        QStringLiteral("Notatki3.txt") };
+}
+
 void TFormN::setVisible(bool visible)
 {
     if (visible)
@@ -112,7 +118,7 @@ void TFormN::createEditor(int index)
 {
     const int number = index + 1;
     Pad &pad = m_pads[size_t(index)];
-    pad.fileName = QStringLiteral("Notatki%1.txt").arg(number);
+    pad.fileName = padFileNames().at(index);
 
     if (!m_waitingEditors)
         m_waitingEditors = std::make_unique<QWidget>();
@@ -256,16 +262,13 @@ void TFormN::FormDestroy()
         save(pad);
 }
 
-// A pad whose file cannot be read is reported and starts empty. A missing
-// file is made at the end; a file that is there but unreadable is kept
-// untouched unless the user writes in that pad. So is a damaged file: the pad
-// shows what could be read of it.
+// A pad whose file cannot be read is reported and starts empty. Its file is
+// written at the end only when the user wrote in that pad, as every pad's is:
+// a missing file stays missing, an unreadable or damaged one (the pad shows
+// what could be read of it) stays as it is, and so do the parts of a sound
+// file that the pad does not show.
 void TFormN::load(Pad &pad)
 {
-    if (!QFileInfo::exists(pad.fileName)) {
-        reportUnopened(pad);
-        return;
-    }
     QFile file(pad.fileName);
     QByteArray bytes;
     const QFileInfo info(pad.fileName);
@@ -273,13 +276,12 @@ void TFormN::load(Pad &pad)
         bytes = file.readAll();
         if (file.error() == QFileDevice::NoError) {
             QTextDocument *document = pad.editor->document();
-            pad.readInPart = !RtfReader::read(bytes, *document);
+            RtfReader::read(bytes, *document);
             document->clearUndoRedoStacks();
             document->setModified(false);
             return;
         }
     }
-    pad.unreadable = true;
     reportUnopened(pad);
 }
 
@@ -290,13 +292,14 @@ void TFormN::reportUnopened(const Pad &pad)
 
 void TFormN::save(Pad &pad)
 {
-    if ((pad.unreadable || pad.readInPart) && !pad.written)
+    if (!pad.written)
         return;
     const QByteArray rtf = RtfWriter::write(*pad.editor->document());
-    const SaveResult result
-        = saveFile(pad.fileName, rtf, BackupCopies::inKopie([] { return Clock::now(); }));
+    const SaveResult result = saveFile(
+        pad.fileName, rtf, BackupCopies::inKopie([] { return Clock::now(); }), NewFile::Private);
     if (!result.saved())
-        Dialogs::instance().error(this, QStringLiteral("Cannot create file ") + pad.fileName);
+        Dialogs::instance().error(
+            this, QStringLiteral("Cannot create file %1: %2").arg(pad.fileName, result.error));
 }
 
 // The date becomes a new last paragraph; the paragraphs before it keep their

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -15,7 +16,8 @@ class StatusBar;
 
 // "Notatnik": three independent rich-text note pads, each kept in its own
 // file, Notatki1.txt to Notatki3.txt. The pads are read when the window is
-// created and written back when it is destroyed at the program's end.
+// created; those the user wrote in are written back when it is destroyed at
+// the program's end.
 class TFormN : public QWidget {
     Q_OBJECT
 
@@ -26,6 +28,9 @@ public:
 
     explicit TFormN(Layout layout = Layout::Now);
     ~TFormN() override;
+
+    // The pads' files, Notatki1.txt to Notatki3.txt.
+    static QStringList padFileNames();
 
     void setVisible(bool visible) override;
 
@@ -64,9 +69,7 @@ private:
         DateEdit *date = nullptr;
         StatusBar *bar = nullptr;
         QString fileName;
-        bool unreadable = false; // its file could not be read at start
-        bool readInPart = false; // its file was damaged: read as far as it made sense
-        bool written = false; // the user changed it since then
+        bool written = false; // the user changed it since start-up: it is saved at the end
     };
 
     void createEditor(int index);

@@ -31,6 +31,8 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -105,6 +107,11 @@ QByteArray fixture(const QString &name)
 QStringList folderEntries(const QString &folder = QStringLiteral("."))
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QString reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 int pdfPages(const QString &path)
@@ -232,9 +239,10 @@ private Q_SLOTS:
     {
         ScriptedDialogs dialogs;
         PadFolder folder;
-        folder.write("Notatki1.txt", "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 jeden {\\b gruby}\\par}");
+        const QByteArray first = "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 jeden {\\b gruby}\\par}";
+        folder.write("Notatki1.txt", first);
         folder.write("Notatki2.txt", "dwa \xbf\xf3\xb3w\r\nzwyk\xb3y tekst\r\n"); // plain, 1250
-        QFile::remove("Notatki3.txt"); // missing: reported, an empty pad, made at the end
+        QFile::remove("Notatki3.txt"); // missing: reported, an empty pad
         folder.start();
         QCOMPARE(paragraphs(folder.form->RichEdit1), QStringList({ "jeden gruby" }));
         QCOMPARE(formatAt(folder.form->RichEdit1, 0).fontFamilies().toStringList(),
@@ -243,16 +251,48 @@ private Q_SLOTS:
             paragraphs(folder.form->RichEdit2), QStringList({ "dwa żółw", "zwykły tekst", "" }));
         QCOMPARE(paragraphs(folder.form->RichEdit3), QStringList({ "" }));
         folder.form->RichEdit2->append(QStringLiteral("dopisane"));
+        folder.form->RichEdit3->append(QStringLiteral("trzecia"));
         QVERIFY(!QFileInfo::exists("Notatki3.txt")); // nothing saved before the end
+        const mode_t umask = ::umask(022);
         folder.end();
+        ::umask(umask);
 
         QCOMPARE(dialogs.log, QStringList({ "error: Cannot open file Notatki3.txt" }));
-        QVERIFY(folder.read("Notatki1.txt").contains("{\\f1\\fs24\\b gruby}\\par"));
+        QCOMPARE(folder.read("Notatki1.txt"), first); // not written in: not written
         const QByteArray second = folder.read("Notatki2.txt");
         QVERIFY(second.startsWith("{\\rtf1"));
         QVERIFY(second.contains("dwa \\'bf\\'f3\\'b3w}\\par"));
         QVERIFY(second.contains("dopisane"));
-        QCOMPARE(folder.read("Notatki3.txt"), emptyPadFile);
+        QVERIFY(folder.read("Notatki3.txt").contains("trzecia"));
+        QCOMPARE(QFileInfo("Notatki3.txt").permissions(),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                | QFileDevice::WriteUser); // a pad's new file is hers alone
+    }
+
+    // A pad she did not write in is never written, however the window was
+    // used: the parts of its file that the pad does not show (a header, a
+    // footnote, a picture) stay, and a missing file stays missing.
+    void aPadSheDidNotWriteInIsNeverWritten()
+    {
+        ScriptedDialogs dialogs;
+        PadFolder folder;
+        const QByteArray note
+            = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fnil\\fcharset238 "
+              "MS Sans Serif;}}\r\n{\\header Nag\\'b3\\'f3wek: dr Kowalska\\par}\r\n"
+              "\\pard\\f0\\fs16 Lek{\\footnote Przypis: 2 razy dziennie}"
+              "{\\pict\\pngblip\\picw1\\pich1 89504e470d0a1a0a}\\par\r\n}\r\n";
+        folder.write("Notatki1.txt", note);
+        QVERIFY(QFile::remove("Notatki2.txt"));
+        folder.start();
+        QCOMPARE(folder.form->RichEdit1->toPlainText(), QStringLiteral("Lek"));
+        folder.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(folder.form.get()));
+        for (int tab : { 1, 2, 0 })
+            folder.form->PageControl1->setCurrentIndex(tab);
+        QTest::mouseClick(folder.form->Button1, Qt::LeftButton); // "Wyczyść", answered No
+        folder.end();
+        QCOMPARE(folder.read("Notatki1.txt"), note);
+        QCOMPARE(folderEntries(), QStringList({ "Notatki1.txt", "Notatki3.txt" }));
     }
 
     void aDateBecomesANewLastParagraph()
@@ -360,8 +400,9 @@ private Q_SLOTS:
         dialogs.log.clear();
         folder.end();
         QVERIFY(!QFileInfo("Notatki2.txt").isFile()); // still the pipe, never overwritten
-        QCOMPARE(dialogs.log, QStringList({ "error: Cannot create file Notatki3.txt" }));
-        QVERIFY(folder.read("Notatki1.txt").startsWith("{\\rtf1"));
+        QCOMPARE(dialogs.log,
+            QStringList({ "error: Cannot create file Notatki3.txt: " + reason(EISDIR) }));
+        QCOMPARE(folder.read("Notatki1.txt"), QByteArray("jeden")); // not written in
     }
 
     // A note of forty paragraphs, damaged in three ways.
@@ -409,13 +450,14 @@ private Q_SLOTS:
         const QByteArray old = "{\\rtf1 stara notatka\\par}";
         folder.write("Notatki2.txt", old);
         for (const char *name : { "Notatki1.txt", "Notatki3.txt" })
-            folder.write(QString::fromLatin1(name), emptyPadFile); // as written: not written again
+            folder.write(QString::fromLatin1(name), emptyPadFile); // not written in: not written
         folder.start();
         folder.form->RichEdit2->append(QStringLiteral("nowa linia"));
         FileSizeLimit full(16);
         folder.end();
         full.lift();
-        QCOMPARE(dialogs.log, QStringList({ "error: Cannot create file Notatki2.txt" }));
+        QCOMPARE(dialogs.log,
+            QStringList({ "error: Cannot create file Notatki2.txt: " + reason(EFBIG) }));
         QCOMPARE(folder.read("Notatki2.txt"), old);
         QCOMPARE(folder.read("Notatki1.txt"), emptyPadFile);
         QCOMPARE(folderEntries(), QStringList({ "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" }));
@@ -440,10 +482,14 @@ private Q_SLOTS:
         for (const char *name : { "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" })
             folder.write(name, name);
         folder.start();
+        for (QTextEdit *pad :
+            { folder.form->RichEdit1, folder.form->RichEdit2, folder.form->RichEdit3 })
+            pad->append(QStringLiteral("dopisane"));
         QVERIFY(QFile::remove("Notatki1.txt"));
         QVERIFY(QDir().mkpath("Notatki1.txt/blocker"));
         folder.end();
-        QCOMPARE(dialogs.log, QStringList({ "error: Cannot create file Notatki1.txt" }));
+        QCOMPARE(dialogs.log,
+            QStringList({ "error: Cannot create file Notatki1.txt: " + reason(EISDIR) }));
         QVERIFY(folder.read("Notatki2.txt").contains("Notatki2.txt}\\par"));
         QVERIFY(folder.read("Notatki3.txt").contains("Notatki3.txt}\\par"));
     }

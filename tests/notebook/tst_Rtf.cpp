@@ -225,12 +225,15 @@ private Q_SLOTS:
             << "ab";
         QTest::newRow("\\bin past the end") << QByteArray("{\\rtf1 a\\bin999999999 xyz") << "a";
         QTest::newRow("\\rtf1 alone") << QByteArray("{\\rtf1") << "";
+        QTest::newRow("after a UTF-8 byte-order mark")
+            << QByteArray("\xef\xbb\xbf{\\rtf1{\\b abc}\\par}") << "abc";
     }
 
     void readsWhatWritersProduce()
     {
         QFETCH(QByteArray, rtf);
         QFETCH(QString, text);
+        QVERIFY(RtfReader::isRtf(rtf));
         QCOMPARE(textOf(rtf), text);
     }
 
