@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -18,6 +20,17 @@ void forwardSignal(int signalNumber)
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
 }
 
+// Quits the event loop. Start-up handles some events before the loop runs,
+// and a quit then would be lost: a signal that comes that early quits the
+// loop as soon as it runs.
+void quitOnceRunning()
+{
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::quit();
+    else
+        QTimer::singleShot(0, QCoreApplication::instance(), quitOnceRunning);
+}
+
 } // namespace
 
 void quitOnTerminationSignals()
@@ -31,7 +44,7 @@ void quitOnTerminationSignals()
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
-        QCoreApplication::quit();
+        quitOnceRunning();
     });
 
     struct sigaction action = {};
