@@ -114,7 +114,9 @@ env -i HOME="$home" PATH="$root/usr/bin:/usr/bin:/bin" miravela
 printf '%s\npl_PL.UTF-8\n' "$home/Miravela" | cmp - "$started" || fail "fresh start: $(cat "$started")"
 for file in Daty.txt Notatki1.txt Notatki2.txt Notatki3.txt; do
     cmp "$defaults/$file" "$home/Miravela/$file" || fail "seeded $file"
+    [ "$(stat -c %a "$home/Miravela/$file")" = 600 ] || fail "seeded $file is not private"
 done
+[ "$(stat -c %a "$home/Miravela")" = 700 ] || fail "the data folder is not private"
 
 # An existing folder keeps its files; only a missing one comes back. A dangling
 # link is left as it is, not written through.
