@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/CommandLine.h"
+#include "app/FolderLock.h"
 #include "app/TForm1.h"
 #include "app/TForm3.h"
 #include "app/TForm5.h"
@@ -8,6 +9,7 @@
 #include "app/TFormL.h"
 #include "app/Termination.h"
 #include "calendar/TForm2.h"
+#include "data/SaveFile.h"
 #include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
 #include "daycount/TFormLD.h"
@@ -23,6 +25,7 @@
 #include "ui/Windows.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 namespace {
@@ -82,6 +85,11 @@ Program::Program()
         qApp, &QGuiApplication::commitDataRequest, main, [main] { main->writeChanges(); });
 }
 
+QStringList Program::dataFileNames()
+{
+    return QStringList { QString::fromLatin1(TForm1::dataFileName) } + TFormN::padFileNames();
+}
+
 QList<QWidget *> Program::windowsInCreationOrder()
 {
     QList<QWidget *> windows;
@@ -108,8 +116,28 @@ bool Program::finish()
 
 int runProgram()
 {
-    QApplication::setQuitOnLastWindowClosed(false);
     quitOnTerminationSignals();
+    // The folder is held from before its files are read until after they are written.
+    const QString folder = QDir::currentPath();
+    FolderLock lock(folder);
+    switch (lock.acquire()) {
+    case FolderLock::Outcome::Held:
+        removeInterruptedSaves(folder, Program::dataFileNames());
+        break;
+    case FolderLock::Outcome::Unlockable:
+        break; // the program runs as it would without a lock
+    case FolderLock::Outcome::ShownThere:
+        return 0;
+    case FolderLock::Outcome::HeldElsewhere:
+        Dialogs::instance().notice(nullptr,
+            QCoreApplication::translate("Program",
+                "Folder z danymi „%1” jest używany przez program Miravela na komputerze „%2”.\n\n"
+                "Zakończ program na tamtym komputerze i uruchom go tutaj ponownie.")
+                .arg(QDir::toNativeSeparators(folder), lock.holder()));
+        return 0;
+    }
+
+    QApplication::setQuitOnLastWindowClosed(false);
 
     std::unique_ptr<Program> program;
     try {
@@ -118,6 +146,8 @@ int runProgram()
         Dialogs::instance().error(nullptr, QString::fromUtf8(failure.what()));
         return 1;
     }
+    TForm1 *main = program->forms().Form1;
+    QObject::connect(&lock, &FolderLock::showRequested, main, [main] { bringToFront(main); });
     program->start();
     const int status = QApplication::exec();
     return program->finish() ? status : 1;

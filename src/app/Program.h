@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -22,6 +23,9 @@ public:
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
+
+    // The files the program keeps in its data folder.
+    static QStringList dataFileNames();
 
     const Forms &forms() const { return m_forms; }
     // Every window in the order of the design, each built now if it was not yet.
@@ -45,8 +49,11 @@ private:
     int m_windowsTaken = 0;
 };
 
-// Runs the program in an existing application: creates the windows, runs the
-// event loop, and writes the data back at the end. Returns the exit status.
+// Runs the program in an existing application on the data folder it is in:
+// takes the folder (a second start on a folder in use asks the program that
+// has it to show itself, or says where it runs, and ends with status 0
+// having written nothing), creates the windows, runs the event loop, and
+// writes the data back at the end. Returns the exit status.
 int runProgram();
 
 // Starts the program from main(): the application with its look, then runProgram().

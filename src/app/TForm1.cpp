@@ -74,7 +74,7 @@ TForm1::TForm1(const Forms &forms)
 
     TextDataSet1 = new TTextDataSet(this);
     TextDataSet1->setObjectName(QStringLiteral("TextDataSet1"));
-    TextDataSet1->setFileName(QStringLiteral("Daty.txt"));
+    TextDataSet1->setFileName(QString::fromLatin1(dataFileName));
     // The Daty.txt being replaced is kept in kopie/, named after the program's clock.
     TextDataSet1->setBackups(BackupCopies::inKopie([] { return Clock::now(); }));
     TextDataSet1->setNewFile(NewFile::Private); // her records are hers alone

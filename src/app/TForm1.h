@@ -25,6 +25,8 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
+    static constexpr char dataFileName[] = "Daty.txt";
+
     // Opens TextDataSet1 over Daty.txt in the current directory; throws
     // DataSetError when the file cannot be read.
     explicit TForm1(const Forms &forms);

@@ -152,6 +152,12 @@ void showOrRaise(QWidget *window)
     window->activateWindow();
 }
 
+void bringToFront(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    showOrRaise(window);
+}
+
 QFont sansFont(int pixelSize, bool bold, bool italic)
 {
     QFont font(QStringLiteral("MS Sans Serif"));

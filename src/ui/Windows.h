@@ -25,6 +25,9 @@ void centreOnScreen(QWidget *window);
 void placeOnScreen(QWidget *window, QPoint frameTopLeft);
 // Shows a window non-modally, or brings it to the front when it is visible.
 void showOrRaise(QWidget *window);
+// Brings a window to the front as the user's own click would: shown, out of
+// the task bar when it was minimised, raised and active.
+void bringToFront(QWidget *window);
 
 // The program's fonts: "MS Sans Serif" (the default text) at a pixel height.
 QFont sansFont(int pixelSize, bool bold = false, bool italic = false);

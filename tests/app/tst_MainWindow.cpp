@@ -471,7 +471,8 @@ private Q_SLOTS:
         });
         QCOMPARE(datyWhileFull, twoEntries);
         QCOMPARE(filesWhileFull,
-            QStringList({ "Daty.txt", "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" }));
+            QStringList(
+                { ".miravela.lock", "Daty.txt", "Notatki1.txt", "Notatki2.txt", "Notatki3.txt" }));
         QCOMPARE(dialogs.log.size(), 1);
         QVERIFY(dialogs.log.first().startsWith("retry: Cannot create file Daty.txt: "));
         QCOMPARE(status, 0);

@@ -2,13 +2,20 @@
 // come while the program starts, before its main window, in the order of the
 // files, however late the windows themselves are built. And a window built
 // late opens as it would have opened at start-up.
+//
+// Start-up on a data folder: one program per folder, also when the built
+// program is started twice; a private folder from the launcher; what
+// interrupted saves left is cleared.
 
+#include "app/FolderLock.h"
 #include "app/Program.h"
 #include "app/TForm1.h"
 #include "calendar/TForm2.h"
+#include "data/TTextDataSet.h"
 #include "daycount/TFormLD.h"
 #include "notebook/TFormN.h"
 #include "records/TForm4.h"
+#include "support/FileSizeLimit.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
 #include "ui/DateTexts.h"
@@ -19,6 +26,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +36,8 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -98,6 +109,83 @@ void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A data folder as the launcher leaves it: Daty.txt and three empty pads.
+void seed(const QString &folder)
+{
+    QVERIFY(QDir().mkpath(folder));
+    writeFile(QDir(folder).filePath(QStringLiteral("Daty.txt")), "Miravela 2.0\r\n");
+    for (const QString &pad : TFormN::padFileNames())
+        writeFile(QDir(folder).filePath(pad), {});
+}
+
+// The built program, or its launcher, started as a user starts it (offscreen).
+std::unique_ptr<QProcess> startProcess(const QString &program, const QStringList &arguments,
+    const QString &workingFolder,
+    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment);
+    process->setWorkingDirectory(workingFolder);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(program, arguments);
+    process->waitForStarted();
+    return process;
+}
+
+std::unique_ptr<QProcess> startMiravela(const QString &folder, const QString &workingFolder)
+{
+    return startProcess(QStringLiteral(MIRAVELA_PROGRAM), { folder }, workingFolder);
+}
+
+// Waits until `process` holds `folder`: it has read its files then, or is about to.
+bool holds(const QProcess &process, const QString &folder)
+{
+    QFile lock(QDir(folder).filePath(QLatin1String(FolderLock::fileName)));
+    return QTest::qWaitFor(
+        [&] {
+            lock.close();
+            return lock.open(QIODevice::ReadOnly)
+                && lock.readLine().trimmed().toLongLong() == process.processId();
+        },
+        30000);
+}
+
+// Ends it as the end of a desktop session does; its exit status, or -1.
+int endProcess(QProcess &process)
+{
+    process.terminate();
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+// Every entry of a folder with what tells a change: inode, size, time, mode.
+QStringList snapshot(const QString &folder)
+{
+    QStringList entries;
+    const QDir dir(folder);
+    for (const QString &name :
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        struct stat status = {};
+        ::lstat(QFile::encodeName(dir.filePath(name)).constData(), &status);
+        entries << QStringLiteral("%1 %2 %3 %4.%5 %6")
+                       .arg(name)
+                       .arg(status.st_ino)
+                       .arg(status.st_size)
+                       .arg(status.st_mtim.tv_sec)
+                       .arg(status.st_mtim.tv_nsec)
+                       .arg(status.st_mode, 0, 8);
+    }
+    return entries;
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status = {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_mode & 07777;
 }
 
 } // namespace
@@ -175,6 +263,164 @@ private Q_SLOTS:
         counter->close();
         main->Button9->click();
         QCOMPARE(forms.FormLD.ifBuilt(), counter);
+    }
+
+    // The built program twice on one folder: the second start ends at once
+    // with status 0 and writes nothing, whatever name it is given for the
+    // folder, and the first goes on. A program on another folder runs beside them.
+    void aSecondProgramOnAFolderEndsAtOnceAndWritesNothing()
+    {
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("dane"));
+        const QString other = scratch.filePath(QStringLiteral("inne"));
+        seed(folder);
+        seed(other);
+        QVERIFY(QFile::link(folder, scratch.filePath(QStringLiteral("skrót"))));
+        const auto first = startMiravela(folder, scratch.path());
+        const auto beside = startMiravela(other, scratch.path());
+        QVERIFY(holds(*first, folder) && holds(*beside, other));
+        const QStringList before = snapshot(folder);
+
+        for (const QString &name :
+            { folder, QStringLiteral("skrót"), QStringLiteral("inne/../dane") }) {
+            const auto second = startMiravela(name, scratch.path());
+            QVERIFY2(second->waitForFinished(20000), qPrintable(name));
+            QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(second->exitCode(), 0);
+        }
+        QCOMPARE(snapshot(folder), before);
+        QCOMPARE(first->state(), QProcess::Running);
+        QCOMPARE(endProcess(*first), 0);
+        QCOMPARE(endProcess(*beside), 0);
+        QVERIFY(!QFileInfo::exists(QDir(folder).filePath(QLatin1String(FolderLock::fileName))));
+    }
+
+    // Asked by a second start, here through a link to the folder, the program
+    // that has the folder comes to the front, also from the task bar; what it
+    // saves later holds what was done in it.
+    void theProgramThatHasTheFolderComesToTheFrontAndKeepsItsChanges()
+    {
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("dane"));
+        seed(folder);
+        QVERIFY(QFile::link(folder, scratch.filePath(QStringLiteral("skrót"))));
+        int secondStatus = -1;
+        const int status = runIn(folder, [&](TForm1 *main) {
+            main->Button6->click(); // the note pads in front
+            QTRY_VERIFY(QApplication::activeWindow() != main);
+            main->showMinimized();
+            const auto second = startMiravela(QStringLiteral("skrót"), scratch.path());
+            QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 20000);
+            secondStatus = second->exitCode();
+            QVERIFY(!main->isMinimized() && main->isVisible());
+            QTRY_COMPARE(QApplication::activeWindow(), main);
+            main->TextDataSet1->insert();
+            main->TextDataSet1->setLine("24-05-01");
+            main->TextDataSet1->post();
+        });
+        QCOMPARE(status, 0);
+        QCOMPARE(secondStatus, 0);
+        QFile daty(QDir(folder).filePath(QStringLiteral("Daty.txt")));
+        QVERIFY(daty.open(QIODevice::ReadOnly));
+        QCOMPARE(daty.readAll(), QByteArray("24-05-01\r\nMiravela 2.0\r\n"));
+    }
+
+    // A program killed (kill -9, a power cut) leaves its lock behind: the next
+    // start takes it over without a word.
+    void aLockLeftByAProgramThatIsGoneIsTakenOver()
+    {
+        QTemporaryDir scratch;
+        const QString folder = scratch.filePath(QStringLiteral("dane"));
+        seed(folder);
+        const auto killed = startMiravela(folder, scratch.path());
+        QVERIFY(holds(*killed, folder));
+        killed->kill();
+        QVERIFY(killed->waitForFinished());
+        const auto next = startMiravela(folder, scratch.path());
+        QVERIFY(holds(*next, folder));
+        QCOMPARE(endProcess(*next), 0);
+    }
+
+    // Held by a program on another machine that shares the folder: one box
+    // that names that machine, then status 0, and nothing written.
+    void aFolderInUseOnAnotherMachineIsSaidSoAndLeftAlone()
+    {
+        ScriptedDialogs dialogs;
+        ShowLogger shows(dialogs.log);
+        QTemporaryDir folder;
+        seed(folder.path());
+        writeFile(
+            folder.filePath(QLatin1String(FolderLock::fileName)), "4242\nmiravela\nlaptop-ani\n");
+        const QStringList before = snapshot(folder.path());
+        QCOMPARE(runIn(folder.path(), [](TForm1 *) { QFAIL("the program ran"); }), 0);
+        QCOMPARE(dialogs.log.size(), 1);
+        QVERIFY(dialogs.log.first().startsWith(QStringLiteral("notice: Folder z danymi „")
+            + QDir(folder.path()).canonicalPath() + QStringLiteral("”")));
+        QVERIFY(dialogs.log.first().contains(QStringLiteral("na komputerze „laptop-ani”")));
+        QCOMPARE(snapshot(folder.path()), before);
+    }
+
+    void aFolderWhereNoLockCanBeMadeStartsAsBefore()
+    {
+        ScriptedDialogs dialogs;
+        QTemporaryDir folder;
+        seed(folder.path());
+        std::optional<FileSizeLimit> full(std::in_place, 16); // the lock's few bytes do not fit
+        bool locked = true;
+        const int status = runIn(folder.path(), [&](TForm1 *) {
+            full.reset();
+            locked = QFileInfo::exists(QLatin1String(FolderLock::fileName));
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(!locked);
+        QVERIFY(dialogs.log.isEmpty());
+    }
+
+    // As the menu starts it on a fresh home: the launcher makes the data
+    // folder and its files private. A folder that is there keeps its modes,
+    // and the program clears what interrupted saves left in it, only that.
+    void theLauncherMakesAPrivateFolderAndTheProgramClearsLeftovers()
+    {
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("MIRAVELA_BINARY"), QStringLiteral(MIRAVELA_PROGRAM));
+        environment.insert(QStringLiteral("MIRAVELA_DEFAULT_DATA"),
+            QStringLiteral(MIRAVELA_SOURCE_DIR "/resources/data"));
+        const QString launcher = QStringLiteral(MIRAVELA_LAUNCHER);
+        const mode_t umask = ::umask(022);
+        const auto fresh = startProcess(launcher, {}, home.path(), environment);
+        const QString data = home.filePath(QStringLiteral("Miravela"));
+        const bool freshHolds = holds(*fresh, data);
+        QCOMPARE(endProcess(*fresh), 0);
+
+        const QString own = home.filePath(QStringLiteral("moje"));
+        seed(own); // 0755 and 0644, as her umask made them
+        const QStringList leftovers = { ".Daty.txt.Ab12Cd", ".Notatki2.txt.x0X9zZ" };
+        const QStringList others = { ".Daty.txt.bak", "notatka.txt" };
+        for (const QString &name : leftovers + others)
+            writeFile(QDir(own).filePath(name), "x");
+        const auto again = startProcess(launcher, { own }, home.path(), environment);
+        ::umask(umask);
+        QVERIFY(freshHolds);
+        QCOMPARE(modeOf(data), mode_t(0700));
+        for (const QString &file : Program::dataFileNames())
+            QCOMPARE(modeOf(QDir(data).filePath(file)), mode_t(0600));
+
+        QVERIFY(holds(*again, own));
+        QStringList expected = QStringList { QLatin1String(FolderLock::fileName) } + others
+            + Program::dataFileNames();
+        expected.sort();
+        const auto kept = [&own] {
+            QStringList names
+                = QDir(own).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            names.sort();
+            return names;
+        };
+        QTRY_COMPARE(kept(), expected); // just after the lock is taken
+        QCOMPARE(modeOf(own), mode_t(0755));
+        QCOMPARE(modeOf(QDir(own).filePath(QStringLiteral("Daty.txt"))), mode_t(0644));
+        QCOMPARE(endProcess(*again), 0);
     }
 
     void aWindowBuiltAfterMidnightOpensOnTheStartUpDay()

@@ -31,7 +31,8 @@ rm -f "$build_dir"/miravela_*.deb
 deb=$build_dir/miravela_2.0_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in qt6-translations-l10n fonts-liberation2 libqt6widgets6 libqt6printsupport6 libc6; do
+for package in qt6-translations-l10n fonts-liberation2 libqt6widgets6 libqt6printsupport6 \
+    libqt6network6 libc6; do
     case "$depends" in *"$package"*) ;; *) fail "Depends lacks $package: $depends" ;; esac
 done
 
