@@ -5,12 +5,18 @@
 namespace {
 
 // Up to `count` characters from 1-based position `from`; none past the end.
-QByteArray characters(QByteArrayView line, qsizetype from, qsizetype count)
+QByteArrayView characterView(QByteArrayView line, qsizetype from, qsizetype count)
 {
     const qsizetype start = from - 1;
     if (start < 0 || start >= line.size())
         return {};
-    return line.sliced(start, std::min(count, line.size() - start)).toByteArray();
+    return line.sliced(start, std::min(count, line.size() - start));
+}
+
+QByteArray characters(QByteArrayView line, qsizetype from, qsizetype count)
+{
+    const QByteArrayView view = characterView(line, from, count);
+    return view.isEmpty() ? QByteArray() : view.toByteArray();
 }
 
 QByteArray twoDigits(int value)
@@ -61,4 +67,14 @@ QByteArray ReadingDayText(QByteArrayView line, int k)
 QByteArray ReadingTemperatureText(QByteArrayView line, int k)
 {
     return characters(line, qsizetype(ReadingLength) * k + 5, 4);
+}
+
+QByteArrayView readingDayView(QByteArrayView line, int k)
+{
+    return characterView(line, qsizetype(ReadingLength) * k + 2, 2);
+}
+
+QByteArrayView readingTemperatureView(QByteArrayView line, int k)
+{
+    return characterView(line, qsizetype(ReadingLength) * k + 5, 4);
 }

@@ -48,6 +48,9 @@ QByteArray ReadingDayText(QByteArrayView line, int k);
 // Characters 8k+5 to 8k+8: the temperature text of reading k (k from 1);
 // fewer or none past the end of the line.
 QByteArray ReadingTemperatureText(QByteArrayView line, int k);
+// The same two as views into the line, for readers that go through many lines.
+QByteArrayView readingDayView(QByteArrayView line, int k);
+QByteArrayView readingTemperatureView(QByteArrayView line, int k);
 
 // True when one more well-formed reading fits whole into a line of this many
 // characters (the full text, which may be longer than the field).
