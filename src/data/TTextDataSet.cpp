@@ -360,8 +360,13 @@ void TTextDataSet::deleteRecord()
 
 QByteArray TTextDataSet::fieldValueAt(int index) const
 {
+    return ownCopy(fieldViewAt(index));
+}
+
+QByteArrayView TTextDataSet::fieldViewAt(int index) const
+{
     const QByteArrayView text = fullTextViewAt(index);
-    return ownCopy(text.first(std::min<qsizetype>(text.size(), FieldSize)));
+    return text.first(std::min<qsizetype>(text.size(), FieldSize));
 }
 
 QByteArray TTextDataSet::fullTextAt(int index) const

@@ -92,6 +92,9 @@ public:
     // of line `index`, 0-based, without moving the cursor.
     QByteArray fieldValueAt(int index) const;
     QByteArray fullTextAt(int index) const;
+    // The field value without a copy, for readers that go through every line;
+    // valid until the lines change.
+    QByteArrayView fieldViewAt(int index) const;
 
 Q_SIGNALS:
     void activeChanged(bool active);
