@@ -26,8 +26,9 @@ const QByteArray emptyPad = QByteArrayLiteral(
 
 } // namespace
 
-ProgramFixture::ProgramFixture(const QByteArray &daty)
-    : m_previousDir(QDir::currentPath())
+ProgramFixture::ProgramFixture(const QByteArray &daty, const QString &settingsFolder)
+    : m_settings(settingsFolder.isEmpty() ? m_settingsDir.path() : settingsFolder)
+    , m_previousDir(QDir::currentPath())
 {
     applyProgramAppearance();
     if (!m_dir.isValid())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Program.h"
+#include "data/UserSettings.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -12,11 +13,13 @@
 
 // A running program over a fresh data folder: writes Daty.txt (and the note
 // pads' files) into a temporary folder, makes it the current directory and
-// creates all windows, as start-up does. The test's application gets the
+// creates all windows, as start-up does. The user's settings are kept in
+// `settingsFolder`, by default a fresh temporary folder of its own. The test's application gets the
 // program's fonts and translations on first use.
 class ProgramFixture {
 public:
-    explicit ProgramFixture(const QByteArray &daty = QByteArrayLiteral("Miravela 2.0\r\n"));
+    explicit ProgramFixture(const QByteArray &daty = QByteArrayLiteral("Miravela 2.0\r\n"),
+        const QString &settingsFolder = {});
     ~ProgramFixture();
 
     const Forms &forms() const { return m_program->forms(); }
@@ -32,6 +35,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_settingsDir;
+    UserSettingsIn m_settings;
     QString m_previousDir;
     std::unique_ptr<Program> m_program;
 };

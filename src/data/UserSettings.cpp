@@ -1,0 +1,124 @@
+#include "data/UserSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QStandardPaths>
+
+namespace {
+
+// A settings file is a few lines; anything much bigger is not ours to read.
+constexpr qint64 largestFile = 64 * 1024;
+
+// The lines of `contents`, each without its line end.
+QList<QByteArrayView> linesOf(QByteArrayView contents)
+{
+    QList<QByteArrayView> lines;
+    while (!contents.isEmpty()) {
+        const qsizetype end = contents.indexOf('\n');
+        lines.append(end < 0 ? contents : contents.first(end));
+        contents = end < 0 ? QByteArrayView() : contents.sliced(end + 1);
+    }
+    return lines;
+}
+
+QByteArrayView withoutCarriageReturn(QByteArrayView line)
+{
+    return line.endsWith('\r') ? line.chopped(1) : line;
+}
+
+// The value of `line` when it sets `key`.
+std::optional<QByteArrayView> valueFor(QByteArrayView line, QByteArrayView key)
+{
+    line = withoutCarriageReturn(line);
+    if (line.size() <= key.size() || !line.startsWith(key) || line[key.size()] != '=')
+        return std::nullopt;
+    return line.sliced(key.size() + 1);
+}
+
+QByteArray readSettings()
+{
+    const QString path = UserSettings::filePath();
+    // Only a regular file: a pipe or a device could block or never end.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largestFile)
+        return {};
+    return file.read(largestFile);
+}
+
+} // namespace
+
+QString UserSettings::s_folder;
+
+QString UserSettings::folder()
+{
+    if (!s_folder.isEmpty())
+        return s_folder;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return config.isEmpty() ? QString() : config + QStringLiteral("/Miravela");
+}
+
+QString UserSettings::filePath()
+{
+    const QString where = folder();
+    return where.isEmpty() ? QString() : where + QStringLiteral("/Miravela.conf");
+}
+
+bool UserSettings::flag(QByteArrayView key, bool otherwise)
+{
+    return flagIn(readSettings(), key).value_or(otherwise);
+}
+
+SaveResult UserSettings::setFlag(QByteArrayView key, bool value)
+{
+    const QString where = folder();
+    if (where.isEmpty() || !QDir().mkpath(where))
+        return { QStringLiteral("nie można utworzyć folderu %1").arg(where), {} };
+    return saveFile(filePath(), withFlag(readSettings(), key, value));
+}
+
+QByteArray UserSettings::withFlag(QByteArrayView contents, QByteArrayView key, bool value)
+{
+    const QByteArray line = key.toByteArray() + (value ? "=true" : "=false");
+    QByteArray result;
+    bool written = false;
+    for (const QByteArrayView existing : linesOf(contents)) {
+        if (!valueFor(existing, key)) {
+            result += existing.toByteArray() + '\n';
+        } else if (!written) {
+            result += line + '\n';
+            written = true;
+        }
+    }
+    if (!written)
+        result += line + '\n';
+    return result;
+}
+
+std::optional<bool> UserSettings::flagIn(QByteArrayView contents, QByteArrayView key)
+{
+    std::optional<bool> stated;
+    for (const QByteArrayView line : linesOf(contents)) {
+        if (const auto value = valueFor(line, key)) {
+            if (*value == "true")
+                stated = true;
+            else if (*value == "false")
+                stated = false;
+        }
+    }
+    return stated;
+}
+
+UserSettingsIn::UserSettingsIn(const QString &folder)
+    : m_previous(UserSettings::s_folder)
+{
+    UserSettings::s_folder = folder;
+}
+
+UserSettingsIn::~UserSettingsIn()
+{
+    UserSettings::s_folder = m_previous;
+}
