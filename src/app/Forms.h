@@ -9,9 +9,11 @@ class TForm4;
 class TForm5;
 class TFormN;
 class TFormR;
+class TFormST;
 class TFormWT;
 
-// The program's windows, in the order of the design. The main window, the
+// The program's windows, in the order of the design, and the cycle
+// statistics after the temperature chart. The main window, the
 // note pads and the splash exist from start-up on; the others are built the
 // first time they are used. A window that only gets shown is held as a plain
 // QWidget.
@@ -25,6 +27,7 @@ struct Forms {
     WindowRef<TForm4> Form4; // temperature entry
     WindowRef<TFormR> FormR; // summary report, never shown itself
     WindowRef<TFormWT> FormWT; // temperature chart
+    WindowRef<TFormST> FormST; // cycle statistics
     TFormN *FormN = nullptr; // note pads
     TForm5 *Form5 = nullptr; // splash
 };

@@ -16,6 +16,7 @@
 #include "notebook/TFormN.h"
 #include "records/TForm4.h"
 #include "records/TFormR.h"
+#include "records/TFormST.h"
 #include "tempchart/TFormWT.h"
 #include "ui/Appearance.h"
 #include "ui/Clock.h"
@@ -74,6 +75,7 @@ Program::Program()
     m_forms.Form4 = createLater<TForm4>([main] { return new TForm4(*main->TextDataSet1); });
     m_forms.FormR = createLater<TFormR>([main] { return new TFormR(*main->TextDataSet1); });
     m_forms.FormWT = createLater<TFormWT>([main] { return new TFormWT(*main->DataSource1); });
+    m_forms.FormST = createLater<TFormST>([main] { return new TFormST(*main->TextDataSet1); });
     // The pads are read, and their errors told, at start-up; the window is
     // laid out when it is first shown.
     m_forms.FormN = createNow<TFormN>([] { return new TFormN(TFormN::Layout::OnFirstShow); });

@@ -9,6 +9,7 @@
 #include "records/PeriodEntries.h"
 #include "records/TForm4.h"
 #include "records/TFormR.h"
+#include "records/TFormST.h"
 #include "tempchart/TFormWT.h"
 #include "ui/Clock.h"
 #include "ui/Controls.h"
@@ -122,6 +123,9 @@ void TForm1::createMenu()
     Plik1->addAction(Otw1);
     Plik1->addSeparator();
     Plik1->addAction(Drukuj1);
+    Statystyka1 = menuItem(this, QStringLiteral("Statystyka1"), tr("Statystyka cykli"));
+    Plik1->addSeparator();
+    Plik1->addAction(Statystyka1);
 
     Dane1 = bar->addMenu(QStringLiteral("Dane"));
     Dane1->setObjectName(QStringLiteral("Dane1"));
@@ -278,6 +282,7 @@ void TForm1::connectHandlers()
     connectHandler(Oprogramie1, &QAction::triggered, this, &TForm1::Oprogramie1Click);
     connectHandler(Licencja1, &QAction::triggered, this, &TForm1::Licencja1Click);
     connectHandler(About1, &QAction::triggered, this, &TForm1::About1Click);
+    connectHandler(Statystyka1, &QAction::triggered, this, &TForm1::Statystyka1Click);
     connectHandler(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connectHandler(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
 
@@ -364,6 +369,11 @@ void TForm1::Licencja1Click()
 void TForm1::About1Click()
 {
     showOrRaise(m_forms.FormA);
+}
+
+void TForm1::Statystyka1Click()
+{
+    showOrRaise(m_forms.FormST);
 }
 
 void TForm1::Calendar1Change()

@@ -55,6 +55,7 @@ public:
     StatusBar *StatusBar1;
     QAction *Liczdni1, *Otw1, *Drukuj1, *Zapisz1, *Usu1, *Zestawienie1, *Edycja1, *Wykres1,
         *Notatnik1, *Oprogramie1, *Licencja1, *About1;
+    QAction *Statystyka1; // "Statystyka cykli", last in "Kalendarzyk"
     QMenu *Plik1, *Dane1, *Temperatury1, *Pomoc1;
     PrintDialog *PrintDialog1 = nullptr; // made when first printing, see printDialog()
     TTextDataSet *TextDataSet1;
@@ -75,6 +76,7 @@ public:
     void Oprogramie1Click();
     void Licencja1Click();
     void About1Click();
+    void Statystyka1Click(); // the cycle statistics
     void Calendar1Change();
     void Calendar1Click();
     void SpeedButton1Click();

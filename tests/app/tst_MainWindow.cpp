@@ -152,7 +152,7 @@ private Q_SLOTS:
             QStringList({ QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("FormA"),
                 QStringLiteral("FormL"), QStringLiteral("Form3"), QStringLiteral("FormLD"),
                 QStringLiteral("Form4"), QStringLiteral("FormR"), QStringLiteral("FormWT"),
-                QStringLiteral("FormN"), QStringLiteral("Form5") }));
+                QStringLiteral("FormST"), QStringLiteral("FormN"), QStringLiteral("Form5") }));
         QCOMPARE(forms.Form1->windowTitle(), QStringLiteral("Miravela 2.0"));
         QCOMPARE(forms.Form2->windowTitle(), QStringLiteral("Wykres"));
         QVERIFY(forms.Form5->Timer1->isActive()); // running from its creation
@@ -238,12 +238,14 @@ private Q_SLOTS:
             menu << entry;
         }
         QCOMPARE(menu,
-            QStringList({ QStringLiteral("LiczDni"), QStringLiteral("Kalendarzyk|Wykres|-|Drukuj"),
+            QStringList({ QStringLiteral("LiczDni"),
+                QStringLiteral("Kalendarzyk|Wykres|-|Drukuj|-|Statystyka cykli"),
                 QStringLiteral("Dane|Zapisz|Usuń|-|Zestawienie"),
                 QStringLiteral("Temperatura|Edycja|-|Wykres"), QStringLiteral("Notatnik"),
                 QStringLiteral("Pomoc|O programie|-|Licencja|-|About") }));
-        for (const char *name : { "Liczdni1", "Otw1", "Drukuj1", "Zapisz1", "Usu1", "Zestawienie1",
-                 "Edycja1", "Wykres1", "Notatnik1", "Oprogramie1", "Licencja1", "About1" })
+        for (const char *name :
+            { "Liczdni1", "Otw1", "Drukuj1", "Zapisz1", "Usu1", "Zestawienie1", "Edycja1",
+                "Wykres1", "Notatnik1", "Oprogramie1", "Licencja1", "About1", "Statystyka1" })
             QVERIFY2(form->findChild<QAction *>(QLatin1String(name)), name);
     }
 
