@@ -74,7 +74,11 @@ Program::Program()
     m_forms.FormLD = createLater<QWidget>([] { return new TFormLD(); });
     m_forms.Form4 = createLater<TForm4>([main] { return new TForm4(*main->TextDataSet1); });
     m_forms.FormR = createLater<TFormR>([main] { return new TFormR(*main->TextDataSet1); });
-    m_forms.FormWT = createLater<TFormWT>([main] { return new TFormWT(*main->DataSource1); });
+    m_forms.FormWT = createLater<TFormWT>([main] {
+        auto *chart = new TFormWT(*main->DataSource1);
+        chart->setRiseEvaluation(main->Ocena1->isChecked());
+        return chart;
+    });
     m_forms.FormST = createLater<TFormST>([main] { return new TFormST(*main->TextDataSet1); });
     // The pads are read, and their errors told, at start-up; the window is
     // laid out when it is first shown.

@@ -5,6 +5,7 @@
 #include "calendar/TForm2.h"
 #include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
+#include "data/UserSettings.h"
 #include "notebook/TFormN.h"
 #include "records/PeriodEntries.h"
 #include "records/TForm4.h"
@@ -144,6 +145,11 @@ void TForm1::createMenu()
     Temperatury1->addAction(Edycja1);
     Temperatury1->addSeparator();
     Temperatury1->addAction(Wykres1);
+    Ocena1 = menuItem(this, QStringLiteral("Ocena1"), tr("Ocena temperatury (3 nad 6)"));
+    Ocena1->setCheckable(true);
+    Ocena1->setChecked(UserSettings::flag(Setting::RiseEvaluation, false));
+    Temperatury1->addSeparator();
+    Temperatury1->addAction(Ocena1);
 
     Notatnik1 = menuItem(this, QStringLiteral("Notatnik1"), QStringLiteral("Notatnik"));
     bar->addAction(Notatnik1);
@@ -283,6 +289,7 @@ void TForm1::connectHandlers()
     connectHandler(Licencja1, &QAction::triggered, this, &TForm1::Licencja1Click);
     connectHandler(About1, &QAction::triggered, this, &TForm1::About1Click);
     connectHandler(Statystyka1, &QAction::triggered, this, &TForm1::Statystyka1Click);
+    connectHandler(Ocena1, &QAction::triggered, this, &TForm1::Ocena1Click);
     connectHandler(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connectHandler(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
 
@@ -374,6 +381,15 @@ void TForm1::About1Click()
 void TForm1::Statystyka1Click()
 {
     showOrRaise(m_forms.FormST);
+}
+
+void TForm1::Ocena1Click()
+{
+    const bool on = Ocena1->isChecked();
+    // A chart not yet built gets the choice when it is built.
+    if (TFormWT *chart = m_forms.FormWT.ifBuilt())
+        chart->setRiseEvaluation(on);
+    throwUnlessSaved(UserSettings::setFlag(Setting::RiseEvaluation, on), UserSettings::filePath());
 }
 
 void TForm1::Calendar1Change()

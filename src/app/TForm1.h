@@ -56,6 +56,7 @@ public:
     QAction *Liczdni1, *Otw1, *Drukuj1, *Zapisz1, *Usu1, *Zestawienie1, *Edycja1, *Wykres1,
         *Notatnik1, *Oprogramie1, *Licencja1, *About1;
     QAction *Statystyka1; // "Statystyka cykli", last in "Kalendarzyk"
+    QAction *Ocena1; // "Ocena temperatury (3 nad 6)", checkable, last in "Temperatura"
     QMenu *Plik1, *Dane1, *Temperatury1, *Pomoc1;
     PrintDialog *PrintDialog1 = nullptr; // made when first printing, see printDialog()
     TTextDataSet *TextDataSet1;
@@ -77,6 +78,7 @@ public:
     void Licencja1Click();
     void About1Click();
     void Statystyka1Click(); // the cycle statistics
+    void Ocena1Click(); // the chart's evaluation on or off, remembered for the next runs
     void Calendar1Change();
     void Calendar1Click();
     void SpeedButton1Click();

@@ -6,6 +6,7 @@
 #include "data/TTextDataSet.h"
 #include "tempchart/ActivationWatch.h"
 #include "tempchart/ChartMarker.h"
+#include "tempchart/FreePlace.h"
 #include "ui/Controls.h"
 #include "ui/DataViews.h"
 #include "ui/PrintDialog.h"
@@ -35,6 +36,10 @@ constexpr int columnStep = 20;
 constexpr int lowestLevelY = 200;
 constexpr int levelStep = 15;
 
+// The plot area: inside the frame Bevel1.
+const QRect plotArea(50, 58, 565, 157);
+const QColor coverLineColour(255, 0, 0);
+
 // At rest the markers form a row inside the top of the frame.
 constexpr int restingLeft = 160;
 constexpr int restingStep = 16;
@@ -61,6 +66,11 @@ QLabel *fixedLabel(QWidget *parent, const QString &name, const QString &text, co
     label->setObjectName(name);
     label->setGeometry(place);
     return label;
+}
+
+int levelY(int level)
+{
+    return lowestLevelY - levelStep * level;
 }
 
 QPoint restingPlace(int column)
@@ -95,6 +105,11 @@ TFormWT::TFormWT(TDataSource &entries)
     Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     createMarkers();
+
+    // Over the frame and the markers' row, where a drawing leaves room.
+    Label40 = makeLabel(this, QStringLiteral("Label40"), QString(), plotArea.topLeft());
+    Label40->setAutoFillBackground(true);
+    Label40->hide();
 
     connectHandler(Button1, &QPushButton::clicked, this, &TFormWT::Button1Click);
     connectHandler(Button2, &QPushButton::clicked, this, &TFormWT::Button2Click);
@@ -182,8 +197,7 @@ void TFormWT::Button1Click()
             const auto level = temperatureIndex(temperature);
             if (!level)
                 continue;
-            const QPoint point(
-                firstColumnX + columnStep * (column - 1), lowestLevelY - levelStep * *level);
+            const QPoint point(firstColumnX + columnStep * (column - 1), levelY(*level));
             chart << point;
             ChartMarker *marker = Shapes[column - 1];
             marker->move(point - QPoint(ChartMarker::Diameter / 2, ChartMarker::Diameter / 2));
@@ -201,6 +215,74 @@ void TFormWT::Button1Click()
 
     for (int column = 1; column <= Columns; ++column)
         DayLabels[column - 1]->setText(cp1250::decode(ReadingDayText(line, column)));
+
+    if (m_riseEvaluation)
+        showRise(line);
+}
+
+void TFormWT::setRiseEvaluation(bool on)
+{
+    m_riseEvaluation = on;
+    if (!on)
+        clearRise();
+}
+
+// The evaluation of the entry just drawn takes the place of an earlier one.
+void TFormWT::showRise(const QByteArray &line)
+{
+    clearRise();
+    if (IsSentinelLine(line))
+        return;
+    const QList<ChartReading> readings = chartReadings(line);
+    const std::optional<TemperatureRise> rise = evaluateRise(readings);
+    if (rise) {
+        const auto day = [&](int reading) {
+            return cp1250::decode(ReadingDayText(line, readings[reading].column));
+        };
+        m_coverLineY = levelY(rise->coverLevel);
+        Label40->setText(tr("Wzrost temperatury: dzień %1, potwierdzony dnia %2")
+                             .arg(day(rise->firstHigher), day(rise->confirming)));
+        Label40->setAccessibleDescription(
+            tr("Linia pokrywająca: %1 °C")
+                .arg(QString::fromLatin1(TemperatureScale[size_t(rise->coverLevel)])));
+    } else {
+        Label40->setText(tr("Brak potwierdzonego wzrostu temperatury"));
+    }
+    Label40->adjustSize();
+    placeRiseLabel();
+    Label40->show();
+    Label40->raise();
+    update();
+}
+
+void TFormWT::clearRise()
+{
+    if (m_coverLineY)
+        update();
+    m_coverLineY.reset();
+    Label40->hide();
+    Label40->setAccessibleDescription(QString());
+}
+
+// Where it covers no point nor marker, and if it can, neither a line.
+void TFormWT::placeRiseLabel()
+{
+    const int radius = ChartMarker::Diameter / 2;
+    QList<QRect> markers;
+    for (const ChartMarker *marker : std::as_const(Shapes))
+        markers << marker->geometry();
+    QList<QLineF> lines;
+    for (const QPolygon &chart : std::as_const(m_charts)) {
+        for (const QPoint &point : chart)
+            markers << QRect(point - QPoint(radius, radius), QSize(2 * radius, 2 * radius));
+        for (qsizetype i = 1; i < chart.size(); ++i)
+            lines << QLineF(chart[i - 1], chart[i]);
+    }
+    QList<QRect> shunned;
+    if (m_coverLineY)
+        shunned << QRect(plotArea.left(), *m_coverLineY - 1, plotArea.width(), 3);
+    Label40->setGeometry(
+        freePlace(Label40->size(), plotArea.adjusted(2, 1, -2, -1), markers, shunned, lines));
 }
 
 void TFormWT::Button2Click()
@@ -222,6 +304,7 @@ void TFormWT::Button2Click()
 void TFormWT::Button3Click()
 {
     m_charts.clear();
+    clearRise();
     update();
     for (int column = 1; column <= Columns; ++column) {
         ChartMarker *marker = Shapes[column - 1];
@@ -266,6 +349,8 @@ void TFormWT::paintEvent(QPaintEvent *)
     // Each chart as it was drawn: a thin black line from the previous point,
     // then a circle on the point.
     QPainter painter(this);
+    if (m_coverLineY)
+        painter.fillRect(plotArea.left(), *m_coverLineY, plotArea.width(), 1, coverLineColour);
     painter.setPen(QPen(Qt::black, 0));
     const int radius = ChartMarker::Diameter / 2;
     for (const QPolygon &chart : std::as_const(m_charts)) {

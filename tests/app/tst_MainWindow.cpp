@@ -241,11 +241,12 @@ private Q_SLOTS:
             QStringList({ QStringLiteral("LiczDni"),
                 QStringLiteral("Kalendarzyk|Wykres|-|Drukuj|-|Statystyka cykli"),
                 QStringLiteral("Dane|Zapisz|Usuń|-|Zestawienie"),
-                QStringLiteral("Temperatura|Edycja|-|Wykres"), QStringLiteral("Notatnik"),
+                QStringLiteral("Temperatura|Edycja|-|Wykres|-|Ocena temperatury (3 nad 6)"),
+                QStringLiteral("Notatnik"),
                 QStringLiteral("Pomoc|O programie|-|Licencja|-|About") }));
-        for (const char *name :
-            { "Liczdni1", "Otw1", "Drukuj1", "Zapisz1", "Usu1", "Zestawienie1", "Edycja1",
-                "Wykres1", "Notatnik1", "Oprogramie1", "Licencja1", "About1", "Statystyka1" })
+        for (const char *name : { "Liczdni1", "Otw1", "Drukuj1", "Zapisz1", "Usu1", "Zestawienie1",
+                 "Edycja1", "Wykres1", "Notatnik1", "Oprogramie1", "Licencja1", "About1",
+                 "Statystyka1", "Ocena1" })
             QVERIFY2(form->findChild<QAction *>(QLatin1String(name)), name);
     }
 

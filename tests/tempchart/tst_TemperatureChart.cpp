@@ -17,7 +17,9 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -25,6 +27,29 @@ namespace {
 const QColor yellow(255, 255, 0);
 const QColor aqua(0, 255, 255);
 const QByteArray threeReadings = "07-03-15 15/36,6 16/36,7 17/37,0";
+// A rise over the end of November: first higher on 3 December, confirmed on
+// the 5th, over a cover line at 36,8.
+const QByteArray risingEntry
+    = "26-11-19 19/36,8 20/36,7 21/36,7 22/36,6 23/36,7 24/36,6 25/36,7 26/36,8 27/36,7 28/36,6 "
+      "29/36,7 30/36,7 01/36,8 02/36,7 03/37,0 04/37,1 05/37,2 06/37,1 07/37,2 08/37,1 09/37,2";
+const QColor red(255, 0, 0);
+
+int redPixelsInRow(const QImage &image, int y)
+{
+    int count = 0;
+    for (int x = 0; x < image.width(); ++x)
+        count += image.pixelColor(x, y) == red ? 1 : 0;
+    return count;
+}
+
+bool anyRed(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        if (redPixelsInRow(image, y) > 0)
+            return true;
+    }
+    return false;
+}
 
 QPoint restingPlace(int column)
 {
@@ -115,10 +140,11 @@ class TestTemperatureChart : public QObject {
 
     // Starts the program on these entries (the sentinel follows) and opens
     // the chart from the main window.
-    void open(const QByteArrayList &entries)
+    void open(const QByteArrayList &entries, const QString &settingsFolder = {})
     {
         fixture = std::make_unique<ProgramFixture>(
-            entries.join("\r\n") + (entries.isEmpty() ? "" : "\r\n") + "Miravela 2.0\r\n");
+            entries.join("\r\n") + (entries.isEmpty() ? "" : "\r\n") + "Miravela 2.0\r\n",
+            settingsFolder);
         form = fixture->forms().Form1;
         chart = fixture->forms().FormWT;
         fixture->program().start();
@@ -455,6 +481,110 @@ private Q_SLOTS:
         chart->Button2->click();
         QCOMPARE(pdfPageSizes(printing.lastPdf()), QList<QSize>(3, A4Portrait));
         QCOMPARE(dialogs->log, QStringList());
+    }
+
+    void withTheEvaluationOffTheChartIsAsItWas()
+    {
+        open({ risingEntry });
+        QVERIFY(!form->Ocena1->isChecked() && !chart->riseEvaluation());
+        chart->Button1->click();
+        const QImage drawn = chart->grab().toImage();
+        QVERIFY(!anyRed(drawn));
+        QVERIFY(chart->Label40->isHidden());
+
+        form->Ocena1->trigger(); // on: the next drawing is evaluated
+        QVERIFY(chart->riseEvaluation());
+        QCOMPARE(chart->grab().toImage(), drawn);
+        chart->Button1->click();
+        QVERIFY(anyRed(chart->grab().toImage()));
+        form->Ocena1->trigger(); // off: the evaluation goes at once
+        QVERIFY(!chart->coverLineY() && chart->Label40->isHidden());
+        QCOMPARE(chart->grab().toImage(), drawn);
+    }
+
+    void theEvaluationShowsTheCoverLineAndTheRise_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("coverY");
+        QTest::newRow("confirmed")
+            << risingEntry << "Wzrost temperatury: dzień 03, potwierdzony dnia 05" << 170;
+        QTest::newRow("none") << threeReadings << "Brak potwierdzonego wzrostu temperatury" << 0;
+    }
+
+    void theEvaluationShowsTheCoverLineAndTheRise()
+    {
+        QFETCH(QByteArray, entry);
+        QFETCH(QString, label);
+        QFETCH(int, coverY);
+        open({ entry });
+        form->Ocena1->trigger();
+        chart->Button1->click();
+        QCOMPARE(chart->Label40->text(), label);
+        QVERIFY(chart->Label40->isVisible());
+        QCOMPARE(chart->coverLineY().value_or(0), coverY);
+        const QImage drawn = chart->grab().toImage();
+        if (coverY > 0) {
+            // Straight across the plot area, one pixel high, under the markers.
+            QCOMPARE(drawn.pixelColor(50, coverY), red);
+            QCOMPARE(drawn.pixelColor(614, coverY), red);
+            QVERIFY(redPixelsInRow(drawn, coverY) > 450);
+            QCOMPARE(redPixelsInRow(drawn, coverY - 1) + redPixelsInRow(drawn, coverY + 1), 0);
+        }
+        // Inside the plot area, over no point and no marker.
+        const QRect place = chart->Label40->geometry();
+        QVERIFY(chart->Bevel1->geometry().contains(place));
+        for (const ChartMarker *marker : chart->Shapes)
+            QVERIFY(!place.intersects(marker->geometry()));
+
+        chart->Button3->click(); // the refresh takes it all away
+        QVERIFY(chart->Label40->isHidden() && !chart->coverLineY());
+        QVERIFY(!anyRed(chart->grab().toImage()));
+    }
+
+    void theEvaluationIsPrintedWithTheChart()
+    {
+        ScriptedPrintService printing;
+        printing.answerNext(true, 300);
+        open({ risingEntry });
+        form->Ocena1->trigger();
+        chart->Button1->click();
+        const QRect label = chart->Label40->geometry();
+        chart->Button2->click();
+        const QImage picture = printedPicture(printing.lastPdf());
+        QCOMPARE(picture.size(), QSize(627, 257));
+        // The JPEG picture blurs a one-pixel line's colour: still clearly red.
+        const QColor line = picture.pixelColor(600, 170);
+        QVERIFY2(line.red() - line.green() > 60 && line.red() - line.blue() > 60,
+            qPrintable(line.name()));
+        bool labelInk = false;
+        for (int x = label.left(); x <= label.right(); ++x)
+            labelInk = labelInk || darkNear(picture, { x, label.center().y() });
+        QVERIFY(labelInk);
+    }
+
+    void theChoiceIsRememberedInTheUsersSettings()
+    {
+        QTemporaryDir settings;
+        const QString file = settings.filePath(QStringLiteral("Miravela.conf"));
+        open({ risingEntry }, settings.path());
+        QCOMPARE(form->Temperatury1->actions().last(), form->Ocena1);
+        QCOMPARE(form->Ocena1->text(), QStringLiteral("Ocena temperatury (3 nad 6)"));
+        QVERIFY(form->Ocena1->isCheckable() && !form->Ocena1->isChecked());
+        QVERIFY(!QFile::exists(file)); // read, never written, until she changes it
+        form->Ocena1->trigger();
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("ocenaTemperatury=true\n"));
+        QVERIFY(!form->TextDataSet1->modified());
+        fixture.reset();
+
+        // The next run starts with it on, in the main window and in the chart.
+        open({ risingEntry }, settings.path());
+        QVERIFY(form->Ocena1->isChecked());
+        QVERIFY(chart->riseEvaluation());
+        chart->Button1->click();
+        QVERIFY(chart->coverLineY());
     }
 
     void aPrinterFailureKeepsTheWindowAsItWas()
