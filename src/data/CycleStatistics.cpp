@@ -27,30 +27,69 @@ int twoDigitsAt(QByteArrayView text, qsizetype at)
 // A reading entered this many days late still falls on its own day.
 constexpr int daysLate = 7;
 
+// A date as its parts, and its day in the cycle: the readings of a cycle are
+// dated in whole days without a date's conversions.
+struct CycleDate {
+    int year;
+    int month;
+    int day;
+    int cycleDay;
+};
+
+int daysIn(int year, int month)
+{
+    static constexpr int days[] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
+    return month == 2 && QDate::isLeapYear(year) ? 29 : days[month - 1];
+}
+
+void nextMonth(int &year, int &month)
+{
+    if (++month > 12) {
+        month = 1;
+        ++year;
+    }
+}
+
+void previousMonth(int &year, int &month)
+{
+    if (--month < 1) {
+        month = 12;
+        --year;
+    }
+}
+
 // The date with day number `day` on which a reading that follows one taken on
 // `previous` was taken: the first such date on or after `previous`, or the
 // last one before it when that lies within a week (a reading entered late);
-// never before `start`. Invalid when there is none.
-QDate readingDate(int day, QDate previous, QDate start)
+// never before the cycle's first day.
+std::optional<CycleDate> readingDate(int day, const CycleDate &previous)
 {
-    const QDate month(previous.year(), previous.month(), 1);
-    for (int offset = 0; offset >= -1; --offset) {
-        const QDate inMonth = month.addMonths(offset);
-        const QDate before(inMonth.year(), inMonth.month(), day);
-        if (before.isValid() && before < previous) {
-            if (before >= start && before.daysTo(previous) <= daysLate)
-                return before;
-            break;
-        }
+    int year = previous.year;
+    int month = previous.month;
+    int back = 0; // days back to the last such date before `previous`
+    if (day < previous.day) {
+        back = previous.day - day;
+    } else {
+        previousMonth(year, month);
+        if (day <= daysIn(year, month))
+            back = previous.day + daysIn(year, month) - day;
     }
+    if (back > 0 && back <= daysLate && previous.cycleDay - back >= 1)
+        return CycleDate { year, month, day, previous.cycleDay - back };
+
+    year = previous.year;
+    month = previous.month;
+    if (day >= previous.day && day <= daysIn(year, month))
+        return CycleDate { year, month, day, previous.cycleDay + day - previous.day };
     // Two months on at most: a day 31 skips the months that have none.
-    for (int offset = 0; offset <= 2; ++offset) {
-        const QDate inMonth = month.addMonths(offset);
-        const QDate onOrAfter(inMonth.year(), inMonth.month(), day);
-        if (onOrAfter.isValid() && onOrAfter >= previous)
-            return onOrAfter;
+    int ahead = daysIn(year, month) - previous.day; // to the end of the month
+    for (int months = 0; months < 2; ++months) {
+        nextMonth(year, month);
+        if (day <= daysIn(year, month))
+            return CycleDate { year, month, day, previous.cycleDay + ahead + day };
+        ahead += daysIn(year, month);
     }
-    return {};
+    return std::nullopt;
 }
 
 int storedReadingCount(QByteArrayView line)
@@ -69,7 +108,8 @@ std::optional<CycleRise> riseInCycleDays(QByteArrayView line, QDate start)
     const std::optional<TemperatureRise> rise = evaluateRise(readings);
     if (!rise)
         return std::nullopt;
-    const QList<std::optional<int>> days = readingCycleDays(line, start);
+    const QList<std::optional<int>> days
+        = readingCycleDays(line, start, readings[rise->confirming].column);
     const auto dayOf = [&](int reading) { return days[readings[reading].column - 1]; };
     return CycleRise { dayOf(rise->firstHigher), dayOf(rise->confirming) };
 }
@@ -115,21 +155,18 @@ std::optional<QDate> entryStartDate(QByteArrayView line, QDate today)
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-QList<std::optional<int>> readingCycleDays(QByteArrayView line, QDate start)
+QList<std::optional<int>> readingCycleDays(QByteArrayView line, QDate start, int columns)
 {
     QList<std::optional<int>> days;
-    days.reserve(ChartColumns);
-    QDate previous = start;
-    for (int column = 1; column <= ChartColumns; ++column) {
+    days.reserve(columns);
+    CycleDate previous { start.year(), start.month(), start.day(), 1 };
+    for (int column = 1; column <= columns; ++column) {
         const QByteArrayView text = readingDayView(line, column);
         const int day = text.size() == 2 ? twoDigitsAt(text, 0) : -1;
-        const QDate taken = day >= 1 ? readingDate(day, previous, start) : QDate();
-        if (taken.isValid()) {
-            days.append(int(start.daysTo(taken)) + 1);
-            previous = taken;
-        } else {
-            days.append(std::nullopt);
-        }
+        const auto taken = day >= 1 && day <= 31 ? readingDate(day, previous) : std::nullopt;
+        if (taken)
+            previous = *taken;
+        days.append(taken ? std::optional(taken->cycleDay) : std::nullopt);
     }
     return days;
 }

@@ -31,7 +31,7 @@ int yearOfTwoDigits(int twoDigits, QDate today);
 // "YY-MM-DD"; nothing for any other line (the sentinel, a damaged line).
 std::optional<QDate> entryStartDate(QByteArrayView line, QDate today);
 
-// The cycle day of each reading in columns 1 to 28 of an entry started on
+// The cycle day of each reading in columns 1 to `columns` of an entry started on
 // `start`, worked out from the day texts: a reading was taken on the first
 // date with its day number on or after the previous reading's date (the
 // start's for the first), or on the last one before it when that lies within
@@ -39,7 +39,8 @@ std::optional<QDate> entryStartDate(QByteArrayView line, QDate today);
 // starts on the 28th reads 28, 29, 30, 01 as days 1 to 4 and goes on into the
 // months after. Nothing for a reading whose day text is no day number; the
 // next one is then read from the last date known.
-QList<std::optional<int>> readingCycleDays(QByteArrayView line, QDate start);
+QList<std::optional<int>> readingCycleDays(
+    QByteArrayView line, QDate start, int columns = ChartColumns);
 
 // A confirmed temperature rise in cycle days: the first higher reading and
 // the one that confirmed it; nothing where a day text is no day number.

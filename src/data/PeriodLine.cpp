@@ -28,10 +28,17 @@ QByteArray twoDigits(int value)
 
 std::optional<int> temperatureIndex(QByteArrayView text)
 {
-    const auto found = std::find(TemperatureScale.begin(), TemperatureScale.end(), text);
-    if (found == TemperatureScale.end())
+    // Read by its characters rather than looked up: the statistics ask this
+    // of every reading of every line.
+    if (text.size() != 4 || text[0] != '3' || text[2] != ',')
         return std::nullopt;
-    return int(found - TemperatureScale.begin());
+    const char whole = text[1];
+    const char tenth = text[3];
+    if (whole == '6' && tenth >= '6' && tenth <= '9')
+        return tenth - '6';
+    if (whole == '7' && tenth >= '0' && tenth <= '4')
+        return 4 + (tenth - '0');
+    return std::nullopt;
 }
 
 QByteArray MakeEntryLine(QDate date)

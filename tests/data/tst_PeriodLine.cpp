@@ -107,9 +107,10 @@ void TestPeriodLine::sentinelIsExact()
 
 void TestPeriodLine::temperatureScale()
 {
-    QCOMPARE(temperatureIndex("36,6"), std::optional<int>(0));
-    QCOMPARE(temperatureIndex("37,4"), std::optional<int>(8));
-    for (const char *outside : { "36,5", "37,5", "36.6", "36,60", " 36,6", "", "37," })
+    for (int level = 0; level < int(TemperatureScale.size()); ++level)
+        QCOMPARE(temperatureIndex(TemperatureScale[size_t(level)]), std::optional<int>(level));
+    for (const char *outside :
+        { "36,5", "37,5", "36.6", "36,60", " 36,6", "", "37,", "46,6", "36;6", "37,:" })
         QVERIFY2(!temperatureIndex(outside), outside);
 }
 
