@@ -3,6 +3,7 @@
 #include "data/TTextDataSet.h"
 #include "records/CycleBars.h"
 #include "records/CycleTable.h"
+#include "ui/AccessibleRoles.h"
 #include "ui/Clock.h"
 #include "ui/Controls.h"
 #include "ui/PrintDialog.h"
@@ -172,6 +173,7 @@ void TFormST::createNextPeriod()
 void TFormST::createBars()
 {
     PaintBox1 = new CycleBars(QStringLiteral("PaintBox1"), this);
+    setAccessibleRole(PaintBox1, QAccessible::Chart);
     PaintBox1->setFixedHeight(barsHeight);
     GroupBox4 = new QGroupBox(tr("Długości ostatnich cykli"));
     GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
@@ -213,6 +215,7 @@ void TFormST::showStatistics()
     for (QGroupBox *box : { GroupBox1, GroupBox2, GroupBox3 })
         box->setVisible(haveFigures);
     label(14)->setVisible(!haveFigures);
+    label(14)->clear();
     if (haveFigures)
         showFigures(*m_statistics.figures);
     else if (m_statistics.completedCycles() == 0)
@@ -271,10 +274,13 @@ void TFormST::showFigures(const LengthFigures &figures)
     label(9)->setText(
         tr("W bieżącym cyklu: od %1 do %2")
             .arg(dateText(start.addDays(first - 1)), dateText(start.addDays(last - 1))));
-    label(10)->setVisible(figures.cycles < EstimateCycles);
-    label(10)->setText(tr("Ta ocena wymaga co najmniej %1 cykli; w obliczeniach jest ich %2.")
-                           .arg(EstimateCycles)
-                           .arg(figures.cycles));
+    const bool fewCycles = figures.cycles < EstimateCycles;
+    label(10)->setVisible(fewCycles);
+    label(10)->setText(fewCycles
+            ? tr("Ta ocena wymaga co najmniej %1 cykli; w obliczeniach jest ich %2.")
+                  .arg(EstimateCycles)
+                  .arg(figures.cycles)
+            : QString());
 
     label(11)->setText(tr("Spodziewana: %1").arg(dateText(start.addDays(figures.roundedMean()))));
     label(12)->setText(tr("Między %1 a %2")
