@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QList>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 

@@ -1,6 +1,5 @@
 #include "records/CycleBars.h"
 
-#include "data/CycleStatistics.h"
 #include "ui/Controls.h"
 
 #include <QLocale>

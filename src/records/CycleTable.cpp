@@ -1,7 +1,6 @@
 #include "records/CycleTable.h"
 
 #include <QBrush>
-#include <QColor>
 
 CycleTable::CycleTable(QObject *parent)
     : QAbstractTableModel(parent)

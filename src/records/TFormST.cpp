@@ -20,6 +20,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <cmath>
+#include <stdexcept>
+
 namespace {
 
 constexpr int clientWidth = 800;
