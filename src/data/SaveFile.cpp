@@ -338,6 +338,8 @@ SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> 
     if (!backups.folderName.isEmpty() && target->existing && S_ISREG(target->existing->st_mode)
         && contentsChanged(*target, temporary)) {
         backup = BackupCopy::make(path, QFile::decodeName(target->path), backups);
+        if (!backup.error().isEmpty() && backups.required)
+            return { backup.error(), backup.error() };
         if (!backup.error().isEmpty())
             tell(backup.error());
     }

@@ -17,6 +17,9 @@ struct BackupCopies {
     QString folderName; // empty: no copies are kept
     std::function<QDateTime()> now; // the moment a copy is named after
     int keep = 20; // how many of each file's copies stay, the newest ones
+    // The old file is not replaced unless it was kept as a copy: for a save
+    // that she must be able to undo, such as bringing a copy back.
+    bool required = false;
 
     // The program's own: in "kopie" beside the file, the twenty newest.
     static BackupCopies inKopie(std::function<QDateTime()> now)
@@ -54,8 +57,8 @@ struct [[nodiscard]] SaveResult {
 //
 // With `backups`, the old file is kept as a copy when the new contents differ
 // from it; a save that fails leaves the copies as they were. A copy that
-// cannot be made never stops the save: one line about it goes to the error
-// output, and the result tells it.
+// cannot be made stops the save only when the copy is required; otherwise
+// one line about it goes to the error output, and the result tells it.
 SaveResult saveFile(const QString &path, const std::function<bool(QIODevice &)> &write,
     const BackupCopies &backups = {}, NewFile newFile = NewFile::FollowsUmask);
 // The same for bytes at hand; a file that already holds exactly these bytes is

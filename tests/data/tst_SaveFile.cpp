@@ -373,6 +373,18 @@ private Q_SLOTS:
         QCOMPARE(told, result.backupError.toLocal8Bit() + '\n'); // one line
     }
 
+    void aRequiredCopyThatCannotBeMadeStopsTheSave()
+    {
+        writeBytes("kopie", "not a folder");
+        BackupCopies required = copies;
+        required.required = true;
+        const SaveResult result = saveFile("Daty.txt", QByteArray("nowe"), required);
+        QVERIFY(!result.saved());
+        QVERIFY(result.error.contains(QStringLiteral("Daty.txt")));
+        QCOMPARE(readBytes("Daty.txt"), oldBytes);
+        QCOMPARE(entries(), QStringList({ "Daty.txt", "kopie" }));
+    }
+
     void copiesTheBytesWhereNoHardLinkCanBeMade()
     {
         QTemporaryDir elsewhere(QStringLiteral("/dev/shm/miravela-XXXXXX"));
