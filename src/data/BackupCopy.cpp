@@ -116,12 +116,14 @@ public:
 
     // The names of the copies there are, oldest first; those not written
     // down before all others, in the order of their names.
-    QStringList oldestFirst() const
+    QStringList oldestFirst(BackupCopy::Entries entries = BackupCopy::Entries::Files) const
     {
         std::vector<CopyNames::Copy> unknown;
         QSet<QString> present;
-        const QStringList files
-            = QDir(m_folder).entryList(QDir::Files | QDir::NoSymLinks | QDir::Hidden);
+        const QDir::Filters kinds = entries == BackupCopy::Entries::Files
+            ? QDir::Files | QDir::NoSymLinks
+            : QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot;
+        const QStringList files = QDir(m_folder).entryList(kinds | QDir::Hidden);
         for (const QString &fileName : files) {
             if (std::optional<CopyNames::Copy> copy = m_names.parse(fileName)) {
                 present.insert(fileName);
@@ -201,14 +203,22 @@ BackupCopy BackupCopy::make(const QString &path, const QString &file, const Back
     return copy.m_made.isEmpty() ? problem(error) : copy;
 }
 
-QStringList BackupCopy::listNewestFirst(const QString &path, const QString &folderName)
+QStringList BackupCopy::listNewestFirst(
+    const QString &path, const QString &folderName, Entries entries)
 {
     const QFileInfo given(path);
     const QString folder = given.dir().filePath(folderName);
     QStringList paths;
-    for (const QString &name : CopyOrder(folder, given.fileName()).oldestFirst())
+    for (const QString &name : CopyOrder(folder, given.fileName()).oldestFirst(entries))
         paths.prepend(folder + QLatin1Char('/') + name);
     return paths;
+}
+
+QString BackupCopy::madeStamp(const QString &path, const QString &copyFileName)
+{
+    const std::optional<CopyNames::Copy> copy
+        = CopyNames(QFileInfo(path).fileName()).parse(copyFileName);
+    return copy ? copy->stamp : QString();
 }
 
 QString BackupCopy::keep() const

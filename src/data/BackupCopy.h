@@ -22,7 +22,14 @@ public:
     // whatever the clock said. Copies whose place in that order is not known
     // (put there by hand, or made before the order was written down) come
     // after all others, the newest name first among them.
-    static QStringList listNewestFirst(const QString &path, const QString &folderName);
+    // With Entries::Any, whatever else stands under a copy's name (a folder,
+    // a link) is listed too, so that she can be told why it is no copy.
+    enum class Entries { Files, Any };
+    static QStringList listNewestFirst(
+        const QString &path, const QString &folderName, Entries entries = Entries::Files);
+    // The moment a copy of the file `path` is named after, "yyyy-MM-dd-HHmmss",
+    // read from the copy's file name; empty when it is no copy's name.
+    static QString madeStamp(const QString &path, const QString &copyFileName);
 
     // The line to tell when no copy could be made; empty when one was.
     const QString &error() const { return m_error; }
