@@ -144,6 +144,22 @@ void TTextDataSet::writeChanges() const
         writeFile();
 }
 
+void TTextDataSet::reload()
+{
+    requireActive();
+    readFile();
+    m_modified = false;
+    m_pendingValue = QByteArray();
+    m_cursor = -1;
+    setState(State::Browse);
+    m_eof = false;
+    step(1);
+    m_bof = true;
+    // Every view starts afresh, on the first line, as after an open.
+    Q_EMIT dataSetChanged();
+    Q_EMIT recordChanged();
+}
+
 TTextDataSet::State TTextDataSet::state() const
 {
     return m_state;

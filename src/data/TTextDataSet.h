@@ -51,6 +51,12 @@ public:
     // Writes the file now when anything was changed, and stays open as it is:
     // a pending edit is left pending and the change flag stays set.
     void writeChanges() const;
+    // Reads the file again, as a close and an open would, but writes nothing:
+    // the lines held, a pending change and the change flag are dropped, for
+    // the file's contents on disk. Write what is to be kept first. Throws
+    // DataSetError "Cannot open file %s" and keeps everything as it was when
+    // the file cannot be read.
+    void reload();
 
     State state() const;
     bool modified() const; // the change flag: set by every post and delete

@@ -170,6 +170,7 @@ private Q_SLOTS:
     void reopenStartsFreshSet();
     void destructorWritesChanges();
     void writeChangesSavesPostedLinesAndStaysOpen();
+    void reloadReadsTheFileAgainWritingNothing();
     void randomBytesOpenAndWriteBack_data();
     void randomBytesOpenAndWriteBack();
 
@@ -944,6 +945,36 @@ void TestTextDataSet::writeChangesSavesPostedLinesAndStaysOpen()
     dataSet.post();
     dataSet.close();
     QCOMPARE(readBytes(dataFile), QByteArray("new\r\na\r\npending\r\n"));
+}
+
+void TestTextDataSet::reloadReadsTheFileAgainWritingNothing()
+{
+    TTextDataSet &dataSet = openWith("a\r\nb\r\n");
+    dataSet.last();
+    dataSet.deleteRecord();
+    dataSet.edit();
+    dataSet.setLine("pending");
+    writeBytes(dataFile, "x\ny\nz");
+    SignalLog log(dataSet);
+    dataSet.reload();
+    QCOMPARE(texts(dataSet), QList<QByteArray>({ "x", "y", "z" }));
+    QCOMPARE(dataSet.state(), State::Browse);
+    QCOMPARE(dataSet.currentIndex(), 0);
+    QVERIFY(!dataSet.modified());
+    QCOMPARE(log.takeEvents(), QStringList({ "Browse", "lines", "record" }));
+    QCOMPARE(bookmarks(dataSet), QList<qint32>({ 1, 2, 3 }));
+
+    // A file that cannot be read leaves the set as it was.
+    dataSet.first();
+    dataSet.deleteRecord();
+    QVERIFY(QFile::remove(dataFile));
+    QVERIFY(QDir().mkdir(dataFile));
+    expectError([&] { dataSet.reload(); }, "Cannot open file Daty.txt");
+    QCOMPARE(texts(dataSet), QList<QByteArray>({ "y", "z" }));
+    QVERIFY(dataSet.modified());
+    QVERIFY(QDir().rmdir(dataFile));
+    dataSet.close();
+    QCOMPARE(readBytes(dataFile), QByteArray("y\r\nz\r\n"));
 }
 
 void TestTextDataSet::destructorWritesChanges()
