@@ -2,6 +2,7 @@
 
 #include "data/SaveFile.h"
 #include "notebook/DateEdit.h"
+#include "notebook/PadFile.h"
 #include "notebook/RtfReader.h"
 #include "notebook/RtfWriter.h"
 #include "ui/Clock.h"
@@ -28,6 +29,7 @@
 #include <QToolButton>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -38,9 +40,6 @@ constexpr int clientHeight = 302;
 constexpr int stripHeight = 57;
 constexpr int statusBarHeight = 19;
 constexpr int hintPanel = 1;
-// Far more than years of notes; a bigger file is not a note pad, and reading
-// it whole could exhaust the memory.
-constexpr qint64 largestPadFile = 64 * 1024 * 1024;
 
 const QColor stripColours[] = { Colours::lightGreen, Colours::peach, Colours::fuchsia };
 
@@ -78,6 +77,19 @@ void printDocument(const QTextDocument &document, QPrinter &printer)
     }
     if (!painter.end())
         throw std::runtime_error("Drukowanie nie powiodło się.");
+}
+
+// All of a pad's file; nothing when it cannot be read, or is too big to be a pad.
+std::optional<QByteArray> readPadFile(const QString &fileName)
+{
+    QFile file(fileName);
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() > largestPadFile || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace
@@ -269,20 +281,18 @@ void TFormN::FormDestroy()
 // file that the pad does not show.
 void TFormN::load(Pad &pad)
 {
-    QFile file(pad.fileName);
-    QByteArray bytes;
-    const QFileInfo info(pad.fileName);
-    if (info.isFile() && info.size() <= largestPadFile && file.open(QIODevice::ReadOnly)) {
-        bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError) {
-            QTextDocument *document = pad.editor->document();
-            RtfReader::read(bytes, *document);
-            document->clearUndoRedoStacks();
-            document->setModified(false);
-            return;
-        }
-    }
-    reportUnopened(pad);
+    if (const std::optional<QByteArray> bytes = readPadFile(pad.fileName))
+        showFile(pad, *bytes);
+    else
+        reportUnopened(pad);
+}
+
+void TFormN::showFile(Pad &pad, QByteArrayView bytes)
+{
+    QTextDocument *document = pad.editor->document();
+    RtfReader::read(bytes, *document);
+    document->clearUndoRedoStacks();
+    document->setModified(false);
 }
 
 void TFormN::reportUnopened(const Pad &pad)
@@ -292,14 +302,54 @@ void TFormN::reportUnopened(const Pad &pad)
 
 void TFormN::save(Pad &pad)
 {
+    try {
+        saveNow(pad);
+    } catch (const std::exception &failure) {
+        Dialogs::instance().error(this, QString::fromUtf8(failure.what()));
+    }
+}
+
+void TFormN::saveNow(Pad &pad)
+{
     if (!pad.written)
         return;
     const QByteArray rtf = RtfWriter::write(*pad.editor->document());
     const SaveResult result = saveFile(
         pad.fileName, rtf, BackupCopies::inKopie([] { return Clock::now(); }), NewFile::Private);
     if (!result.saved())
-        Dialogs::instance().error(
-            this, QStringLiteral("Cannot create file %1: %2").arg(pad.fileName, result.error));
+        throw std::runtime_error(QStringLiteral("Cannot create file %1: %2")
+                                     .arg(pad.fileName, result.error)
+                                     .toStdString());
+    pad.written = false; // the file holds it now
+}
+
+TFormN::Pad &TFormN::padOf(const QString &fileName)
+{
+    for (Pad &pad : m_pads) {
+        if (pad.fileName == fileName)
+            return pad;
+    }
+    throw std::invalid_argument("no note pad is kept in " + fileName.toStdString());
+}
+
+bool TFormN::padWritten(const QString &fileName)
+{
+    return padOf(fileName).written;
+}
+
+void TFormN::savePad(const QString &fileName)
+{
+    saveNow(padOf(fileName));
+}
+
+void TFormN::reloadPad(const QString &fileName)
+{
+    Pad &pad = padOf(fileName);
+    const std::optional<QByteArray> bytes = readPadFile(pad.fileName);
+    if (!bytes)
+        throw std::runtime_error("Cannot open file " + pad.fileName.toStdString());
+    showFile(pad, *bytes);
+    pad.written = false;
 }
 
 // The date becomes a new last paragraph; the paragraphs before it keep their

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringList>
 #include <QWidget>
 
@@ -33,6 +34,16 @@ public:
     static QStringList padFileNames();
 
     void setVisible(bool visible) override;
+
+    // For bringing a pad's file back from a copy. Whether she wrote in the
+    // pad kept in `fileName` since it was read or saved.
+    bool padWritten(const QString &fileName);
+    // Saves that pad now, as the end would; throws when it was not saved.
+    void savePad(const QString &fileName);
+    // Shows that pad's file as it is now, untouched: it is not written at the
+    // end unless she writes in it. Throws when the file cannot be read; the
+    // pad then stays as it was.
+    void reloadPad(const QString &fileName);
 
     // Controls, named as in the window's design.
     QTabWidget *PageControl1 = nullptr;
@@ -77,8 +88,11 @@ private:
     void buildPage(int index);
     void connectHandlers();
     void load(Pad &pad);
+    void showFile(Pad &pad, QByteArrayView bytes);
     void reportUnopened(const Pad &pad);
     void save(Pad &pad);
+    void saveNow(Pad &pad); // throws when not saved
+    Pad &padOf(const QString &fileName);
     void appendDate(Pad &pad);
     void clear(Pad &pad);
     void print(Pad &pad);
