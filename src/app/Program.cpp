@@ -6,6 +6,7 @@
 #include "app/TForm3.h"
 #include "app/TForm5.h"
 #include "app/TFormA.h"
+#include "app/TFormK.h"
 #include "app/TFormL.h"
 #include "app/Termination.h"
 #include "calendar/TForm2.h"
@@ -83,6 +84,9 @@ Program::Program()
     // The pads are read, and their errors told, at start-up; the window is
     // laid out when it is first shown.
     m_forms.FormN = createNow<TFormN>([] { return new TFormN(TFormN::Layout::OnFirstShow); });
+    // Bringing back a backup copy changes the entries or a pad in place.
+    m_forms.FormK = createLater<TFormK>(
+        [main, pads = m_forms.FormN] { return new TFormK(*main->TextDataSet1, *pads); });
     m_forms.Form5 = createNow<TForm5>([] { return new TForm5(); });
 
     // When the desktop session ends, the changes go to disk at once, in case

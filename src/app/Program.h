@@ -11,7 +11,7 @@
 
 class QWidget;
 
-// The running program: its twelve windows, all hidden at first, in a fixed
+// The running program: its thirteen windows, all hidden at first, in a fixed
 // order (the main window first, the splash last) and destroyed in reverse
 // order. The main window, the note pads and the splash are created at
 // start-up; each other window the first time it is used, as it would have
@@ -37,7 +37,7 @@ public:
     bool finish();
 
 private:
-    static constexpr int windowCount = 12;
+    static constexpr int windowCount = 13;
 
     // Each takes the next window in the order of the design.
     template <typename Window> Window *createNow(std::function<Window *()> make);

@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/TForm5.h"
+#include "app/TFormK.h"
 #include "calendar/TForm2.h"
 #include "data/TDataSource.h"
 #include "data/TTextDataSet.h"
@@ -137,6 +138,9 @@ void TForm1::createMenu()
     Dane1->addAction(Usu1);
     Dane1->addSeparator();
     Dane1->addAction(Zestawienie1);
+    Dane1->addSeparator();
+    Przywroc1 = menuItem(this, QStringLiteral("Przywroc1"), tr("Przywróć kopię…"));
+    Dane1->addAction(Przywroc1);
 
     Temperatury1 = bar->addMenu(QStringLiteral("Temperatura"));
     Temperatury1->setObjectName(QStringLiteral("Temperatury1"));
@@ -277,6 +281,7 @@ void TForm1::connectHandlers()
     connectHandler(Usu1, &QAction::triggered, this, &TForm1::Button4Click);
     connectHandler(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
     connectHandler(Zestawienie1, &QAction::triggered, this, &TForm1::Button5Click);
+    connectHandler(Przywroc1, &QAction::triggered, this, &TForm1::Przywroc1Click);
     connectHandler(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connectHandler(Notatnik1, &QAction::triggered, this, &TForm1::Button6Click);
     connectHandler(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
@@ -390,6 +395,11 @@ void TForm1::Ocena1Click()
     if (TFormWT *chart = m_forms.FormWT.ifBuilt())
         chart->setRiseEvaluation(on);
     throwUnlessSaved(UserSettings::setFlag(Setting::RiseEvaluation, on), UserSettings::filePath());
+}
+
+void TForm1::Przywroc1Click()
+{
+    m_forms.FormK->showCopies();
 }
 
 void TForm1::Calendar1Change()

@@ -58,6 +58,7 @@ public:
     QAction *Statystyka1; // "Statystyka cykli", last in "Kalendarzyk"
     QAction *Ocena1; // "Ocena temperatury (3 nad 6)", checkable, last in "Temperatura"
     QMenu *Plik1, *Dane1, *Temperatury1, *Pomoc1;
+    QAction *Przywroc1; // "Dane" / "Przywróć kopię…"
     PrintDialog *PrintDialog1 = nullptr; // made when first printing, see printDialog()
     TTextDataSet *TextDataSet1;
     TDataSource *DataSource1;
@@ -79,6 +80,7 @@ public:
     void About1Click();
     void Statystyka1Click(); // the cycle statistics
     void Ocena1Click(); // the chart's evaluation on or off, remembered for the next runs
+    void Przywroc1Click(); // the backup copies, to bring one back
     void Calendar1Change();
     void Calendar1Click();
     void SpeedButton1Click();

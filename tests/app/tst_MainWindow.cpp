@@ -152,7 +152,8 @@ private Q_SLOTS:
             QStringList({ QStringLiteral("Form1"), QStringLiteral("Form2"), QStringLiteral("FormA"),
                 QStringLiteral("FormL"), QStringLiteral("Form3"), QStringLiteral("FormLD"),
                 QStringLiteral("Form4"), QStringLiteral("FormR"), QStringLiteral("FormWT"),
-                QStringLiteral("FormST"), QStringLiteral("FormN"), QStringLiteral("Form5") }));
+                QStringLiteral("FormST"), QStringLiteral("FormN"), QStringLiteral("FormK"),
+                QStringLiteral("Form5") }));
         QCOMPARE(forms.Form1->windowTitle(), QStringLiteral("Miravela 2.0"));
         QCOMPARE(forms.Form2->windowTitle(), QStringLiteral("Wykres"));
         QVERIFY(forms.Form5->Timer1->isActive()); // running from its creation
@@ -240,13 +241,13 @@ private Q_SLOTS:
         QCOMPARE(menu,
             QStringList({ QStringLiteral("LiczDni"),
                 QStringLiteral("Kalendarzyk|Wykres|-|Drukuj|-|Statystyka cykli"),
-                QStringLiteral("Dane|Zapisz|Usuń|-|Zestawienie"),
+                QStringLiteral("Dane|Zapisz|Usuń|-|Zestawienie|-|Przywróć kopię…"),
                 QStringLiteral("Temperatura|Edycja|-|Wykres|-|Ocena temperatury (3 nad 6)"),
                 QStringLiteral("Notatnik"),
                 QStringLiteral("Pomoc|O programie|-|Licencja|-|About") }));
         for (const char *name : { "Liczdni1", "Otw1", "Drukuj1", "Zapisz1", "Usu1", "Zestawienie1",
                  "Edycja1", "Wykres1", "Notatnik1", "Oprogramie1", "Licencja1", "About1",
-                 "Statystyka1", "Ocena1" })
+                 "Statystyka1", "Ocena1", "Przywroc1" })
             QVERIFY2(form->findChild<QAction *>(QLatin1String(name)), name);
     }
 
