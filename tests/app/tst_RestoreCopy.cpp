@@ -5,6 +5,7 @@
 #include "app/TFormK.h"
 #include "data/TTextDataSet.h"
 #include "notebook/TFormN.h"
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
@@ -30,18 +31,6 @@ const QByteArray padCopy
     = "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fnil\\fcharset238 MS "
       "Sans Serif;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs16 Pomiar rano\\par\r\n}\r\n";
 const QDateTime restoredAt(QDate(2027, 3, 7), QTime(10, 0));
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // Each row of the list as its three columns.
 QStringList rows(TFormK *form)
@@ -99,8 +88,8 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         ProgramFixture fixture(twoEntries);
         QVERIFY(QDir().mkdir("kopie"));
-        writeBytes("kopie/Daty-2027-03-01-101500.txt", oneEntry);
-        writeBytes("kopie/Notatki1-2027-03-02-090000.txt", padCopy);
+        writeFileBytes("kopie/Daty-2027-03-01-101500.txt", oneEntry);
+        writeFileBytes("kopie/Notatki1-2027-03-02-090000.txt", padCopy);
         TFormK *form = openOn(fixture, 1);
         QCOMPARE(rows(form),
             QStringList({ "Notatki1.txt | 02.03.2027 09:00:00 | 126 B: Pomiar rano",
@@ -118,7 +107,7 @@ private Q_SLOTS:
                 "można cofnąć, przywracając tamtą kopię.",
                 "notice: Przywrócono plik Daty.txt z kopii zapasowej z 01.03.2027 10:15:00." }));
         QCOMPARE(fixture.fileBytes("Daty.txt"), oneEntry);
-        QCOMPARE(readBytes("kopie/Daty-2027-03-07-100000.txt"), twoEntries);
+        QCOMPARE(readFileBytes("kopie/Daty-2027-03-07-100000.txt"), twoEntries);
 
         TTextDataSet *entries = fixture.forms().Form1->TextDataSet1;
         QCOMPARE(entries->recordCount(), 2);
@@ -138,7 +127,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         ProgramFixture fixture(twoEntries);
         QVERIFY(QDir().mkdir("kopie"));
-        writeBytes("kopie/Daty-2027-03-01-101500.txt", oneEntry);
+        writeFileBytes("kopie/Daty-2027-03-01-101500.txt", oneEntry);
         TForm1 *main = fixture.forms().Form1;
         main->Calendar1->setDate(QDate(2007, 4, 12));
         main->Button3->click(); // "Zapisz": an entry not yet written
@@ -149,8 +138,8 @@ private Q_SLOTS:
         QVERIFY(dialogs.log.at(1).contains(QStringLiteral(
             "Niezapisane zmiany w tym pliku zostaną zastąpione zawartością kopii.")));
         QCOMPARE(fixture.fileBytes("Daty.txt"), oneEntry);
-        QCOMPARE(readBytes("kopie/Daty-2027-03-07-100000.txt"), twoEntries);
-        QCOMPARE(readBytes("kopie/Daty-2027-03-07-100000-2.txt"), "07-04-12\r\n" + twoEntries);
+        QCOMPARE(readFileBytes("kopie/Daty-2027-03-07-100000.txt"), twoEntries);
+        QCOMPARE(readFileBytes("kopie/Daty-2027-03-07-100000-2.txt"), "07-04-12\r\n" + twoEntries);
         QCOMPARE(main->TextDataSet1->recordCount(), 2);
         QVERIFY(main->closeDataSet());
         QCOMPARE(fixture.fileBytes("Daty.txt"), oneEntry); // nothing left to write at the end
@@ -161,7 +150,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         ProgramFixture fixture;
         QVERIFY(QDir().mkdir("kopie"));
-        writeBytes("kopie/Notatki2-2027-03-02-090000.txt", padCopy);
+        writeFileBytes("kopie/Notatki2-2027-03-02-090000.txt", padCopy);
         TFormN *pads = fixture.forms().FormN;
         pads->RichEdit2->setPlainText(QStringLiteral("Niezapisana notatka"));
         const QByteArray emptyPad = fixture.fileBytes("Notatki2.txt");
@@ -173,9 +162,9 @@ private Q_SLOTS:
         QVERIFY(dialogs.log.at(1).contains(QStringLiteral("Niezapisane zmiany")));
         QCOMPARE(fixture.fileBytes("Notatki2.txt"), padCopy);
         QCOMPARE(pads->RichEdit2->toPlainText(), QStringLiteral("Pomiar rano"));
-        QCOMPARE(readBytes("kopie/Notatki2-2027-03-07-100000.txt"), emptyPad);
-        QVERIFY(
-            readBytes("kopie/Notatki2-2027-03-07-100000-2.txt").contains("Niezapisana notatka"));
+        QCOMPARE(readFileBytes("kopie/Notatki2-2027-03-07-100000.txt"), emptyPad);
+        QVERIFY(readFileBytes("kopie/Notatki2-2027-03-07-100000-2.txt")
+                    .contains("Niezapisana notatka"));
         QVERIFY(!pads->padWritten(QStringLiteral("Notatki2.txt")));
 
         pads->FormDestroy(); // the program's end writes no pad she did not write in
@@ -188,7 +177,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         ProgramFixture fixture(twoEntries);
         QVERIFY(QDir().mkdir("kopie"));
-        writeBytes("kopie/Daty-2027-03-02-101500.txt", "07-03-15 15/36,6\r\n07-0");
+        writeFileBytes("kopie/Daty-2027-03-02-101500.txt", "07-03-15 15/36,6\r\n07-0");
         QVERIFY(QDir().mkdir("kopie/Daty-2027-03-01-101500.txt"));
         TFormK *form = openOn(fixture);
         QCOMPARE(rows(form),
@@ -221,7 +210,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         ProgramFixture fixture(oneEntry);
         QVERIFY(QDir().mkdir("kopie"));
-        writeBytes("kopie/Daty-2027-03-01-101500.txt", twoEntries);
+        writeFileBytes("kopie/Daty-2027-03-01-101500.txt", twoEntries);
         TFormK *form = openOn(fixture);
         dialogs.answerNext(true);
         if (diskFull) {

@@ -3,6 +3,7 @@
 
 #include "data/KeptCopies.h"
 #include "data/PeriodFile.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +15,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 QStringList listed(const QStringList &files)
 {
@@ -53,7 +48,7 @@ private Q_SLOTS:
         QCOMPARE(listed(dataFiles), QStringList());
         QCOMPARE(keptCopiesFolderProblem("kopie"), QString());
         QVERIFY(QDir().rmdir("kopie"));
-        writeBytes("kopie", "a file in the folder's place");
+        writeFileBytes("kopie", "a file in the folder's place");
         QVERIFY(!keptCopiesFolderProblem("kopie").isEmpty());
     }
 
@@ -66,9 +61,9 @@ private Q_SLOTS:
                  "Notatki1-2027-03-03-120000.txt", "Notatki1-2027-03-03-120000-2.txt",
                  "Notatki2-2027-03-04-090000.txt", "Daty-notatka.txt",
                  "Inny-2027-03-09-090000.txt" })
-            writeBytes(QStringLiteral("kopie/") + name, "x");
+            writeFileBytes(QStringLiteral("kopie/") + name, "x");
         // The clock was set back: the copy named 1 March was made last.
-        writeBytes("kopie/.Daty.txt.kolejnosc",
+        writeFileBytes("kopie/.Daty.txt.kolejnosc",
             "Daty-2027-03-05-080000.txt\nDaty-2027-03-01-101500.txt\n");
         QVERIFY(QDir().mkdir("kopie/Notatki2-2027-03-06-070000.txt")); // a folder in a copy's place
 
@@ -86,11 +81,11 @@ private Q_SLOTS:
     void readsAPlainFileAndTellsWhyNothingElse()
     {
         QVERIFY(QDir().mkdir("kopie"));
-        writeBytes("kopie/plain", "07-02-14\r\nMiravela 2.0\r\n");
+        writeFileBytes("kopie/plain", "07-02-14\r\nMiravela 2.0\r\n");
         QVERIFY(QDir().mkdir("kopie/folder"));
         QVERIFY(QFile::link("plain", "kopie/link"));
         QCOMPARE(::mkfifo("kopie/pipe", 0600), 0); // nobody writes: a read would wait for ever
-        writeBytes("kopie/big", QByteArray(101, 'x'));
+        writeFileBytes("kopie/big", QByteArray(101, 'x'));
 
         const CopyBytes plain = readKeptCopy("kopie/plain", 100);
         QCOMPARE(plain.bytes, QByteArray("07-02-14\r\nMiravela 2.0\r\n"));
