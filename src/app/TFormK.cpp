@@ -191,12 +191,13 @@ TFormK::Judgement TFormK::judge(const QString &fileName, const QByteArray &bytes
         const PeriodFileSummary summary = summarisePeriodFile(bytes);
         if (!summary.problem.isEmpty())
             return { {}, summary.problem };
-        if (summary.entries == 0)
-            return { tr("bez wpisów"), {} };
-        return { tr("wpisy: %1, najnowszy: %2")
-                     .arg(summary.entries)
-                     .arg(QString::fromLatin1(summary.newestStart)),
-            {} };
+        QString holds = summary.entries == 0 ? tr("bez wpisów")
+                                             : tr("wpisy: %1, najnowszy: %2")
+                                                   .arg(summary.entries)
+                                                   .arg(QString::fromLatin1(summary.newestStart));
+        if (summary.otherLines > 0)
+            holds += tr(", inne wiersze: %1").arg(summary.otherLines);
+        return { holds, {} };
     }
     const PadFileSummary summary = summarisePadFile(bytes);
     if (!summary.problem.isEmpty())

@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <optional>
-
 namespace {
 
 QString translated(const char *text)
@@ -31,6 +29,16 @@ bool startsWithStartText(QByteArrayView line)
     return true;
 }
 
+void countLine(PeriodFileSummary &summary, QByteArrayView line)
+{
+    if (!startsWithStartText(line)) {
+        ++summary.otherLines;
+        return;
+    }
+    if (summary.entries++ == 0)
+        summary.newestStart = EntryStartText(line);
+}
+
 } // namespace
 
 PeriodFileSummary summarisePeriodFile(QByteArrayView bytes)
@@ -45,26 +53,19 @@ PeriodFileSummary summarisePeriodFile(QByteArrayView bytes)
         return summary;
     }
     int count = 0;
-    QByteArrayView first;
-    std::optional<QByteArrayView> previous;
-    for (LineSplitter lines(bytes); !lines.atEnd();) {
-        const QByteArrayView line = lines.next();
-        if (previous && !startsWithStartText(*previous)) { // only the last line is no entry
-            summary.problem = translated("wiersz %1 nie jest wpisem").arg(count);
-            return summary;
-        }
-        if (count++ == 0)
-            first = line;
-        previous = line;
+    QByteArrayView last;
+    for (LineSplitter lines(bytes); !lines.atEnd(); ++count) {
+        // Each line is judged once the next one shows that it is not the last.
+        if (count > 0)
+            countLine(summary, last);
+        last = lines.next();
     }
-    if (!previous || !IsSentinelLine(*previous)) {
+    if (count == 0 || !IsSentinelLine(last)) {
+        summary = {};
         summary.problem
             = translated("brak ostatniego wiersza „%1”: plik jest niepełny albo to nie Daty.txt")
                   .arg(QString::fromLatin1(SentinelText));
         return summary;
     }
-    summary.entries = count - 1;
-    if (summary.entries > 0)
-        summary.newestStart = EntryStartText(first);
     return summary;
 }

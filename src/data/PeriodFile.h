@@ -11,13 +11,16 @@
 inline constexpr qint64 largestPeriodFile = 64 * 1024 * 1024;
 
 struct PeriodFileSummary {
-    int entries = 0;
-    QByteArray newestStart; // "YY-MM-DD" of the first line, the entry saved last
+    int entries = 0; // lines that start with a start text
+    int otherLines = 0; // lines before the sentinel that do not
+    QByteArray newestStart; // "YY-MM-DD" of the first entry, the one saved last
     QString problem; // why these bytes are no sound Daty.txt; empty when they are
 };
 
-// A sound file is lines of entries, each starting with its start text, and
-// the sentinel line last. Empty bytes, a NUL byte (what a crash leaves), a
-// missing sentinel line (a file cut short) or a line that is no entry make
-// the bytes damaged, and the summary says where.
+// A sound file is lines, the sentinel line last. Empty bytes, a NUL byte (what
+// a crash leaves) or a missing sentinel line (a file cut short) make the bytes
+// damaged, and the summary says why. A line that is no entry (one written by
+// hand in another editor) is counted, not held against the file: the program
+// reads and keeps such lines, so her own file, and every copy of it, may
+// hold them.
 PeriodFileSummary summarisePeriodFile(QByteArrayView bytes);

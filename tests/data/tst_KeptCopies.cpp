@@ -106,41 +106,44 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("others");
         QTest::addColumn<QByteArray>("newest");
         QTest::addColumn<QString>("problem");
         const QString noSentinel = QStringLiteral(
             "brak ostatniego wiersza „Miravela 2.0”: plik jest niepełny albo to nie Daty.txt");
         QTest::newRow("entries") << QByteArray("07-03-15 15/36,6\r\n07-02-14\r\nMiravela 2.0\r\n")
-                                 << 2 << QByteArray("07-03-15") << QString();
+                                 << 2 << 0 << QByteArray("07-03-15") << QString();
         QTest::newRow("no entry yet")
-            << QByteArray("Miravela 2.0\r\n") << 0 << QByteArray() << QString();
-        QTest::newRow("LF, no last break")
-            << QByteArray("07-02-14\nMiravela 2.0") << 1 << QByteArray("07-02-14") << QString();
-        QTest::newRow("empty") << QByteArray() << 0 << QByteArray()
+            << QByteArray("Miravela 2.0\r\n") << 0 << 0 << QByteArray() << QString();
+        QTest::newRow("LF, no last break") << QByteArray("07-02-14\nMiravela 2.0") << 1 << 0
+                                           << QByteArray("07-02-14") << QString();
+        QTest::newRow("empty") << QByteArray() << 0 << 0 << QByteArray()
                                << QStringLiteral("plik jest pusty");
-        QTest::newRow("NUL") << QByteArray("07-02-14\r\n\0\0\0\0", 14) << 0 << QByteArray()
+        QTest::newRow("NUL") << QByteArray("07-02-14\r\n\0\0\0\0", 14) << 0 << 0 << QByteArray()
                              << QStringLiteral("plik zawiera bajty zerowe, jest uszkodzony");
         QTest::newRow("cut short")
-            << QByteArray("07-03-15 15/36,6\r\n07-02-1") << 0 << QByteArray() << noSentinel;
+            << QByteArray("07-03-15 15/36,6\r\n07-02-1") << 0 << 0 << QByteArray() << noSentinel;
         QTest::newRow("other text")
-            << QByteArray("Lista zakupów\r\n") << 0 << QByteArray() << noSentinel;
+            << QByteArray("Lista zakupów\r\n") << 0 << 0 << QByteArray() << noSentinel;
+        // A line written by hand elsewhere is the file's own, kept by the program.
         QTest::newRow("junk line")
-            << QByteArray("07-03-15\r\n\xff\xfe junk\r\n07-02-14\r\nMiravela 2.0\r\n") << 0
-            << QByteArray() << QStringLiteral("wiersz 2 nie jest wpisem");
-        QTest::newRow("two sentinels")
-            << QByteArray("Miravela 2.0\r\nMiravela 2.0\r\n") << 0 << QByteArray()
-            << QStringLiteral("wiersz 1 nie jest wpisem");
+            << QByteArray("\xff\xfe junk\r\n07-03-15\r\n7-2-14\r\n07-02-14\r\nMiravela 2.0\r\n")
+            << 2 << 2 << QByteArray("07-03-15") << QString();
+        QTest::newRow("two sentinels") << QByteArray("Miravela 2.0\r\nMiravela 2.0\r\n") << 0 << 1
+                                       << QByteArray() << QString();
     }
 
     void judgesDatyFromItsBytes()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, entries);
+        QFETCH(int, others);
         QFETCH(QByteArray, newest);
         QFETCH(QString, problem);
         const PeriodFileSummary summary = summarisePeriodFile(bytes);
         QCOMPARE(summary.problem, problem);
         QCOMPARE(summary.entries, entries);
+        QCOMPARE(summary.otherLines, others);
         QCOMPARE(summary.newestStart, newest);
     }
 };
