@@ -91,8 +91,10 @@ Program::Program()
 
     // When the desktop session ends, the changes go to disk at once, in case
     // the session ends the program without a normal close.
-    QObject::connect(
-        qApp, &QGuiApplication::commitDataRequest, main, [main] { main->writeChanges(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, main, [this, main] {
+        main->writeChanges();
+        m_forms.FormN->writeChanges();
+    });
 }
 
 QStringList Program::dataFileNames()
@@ -121,7 +123,9 @@ void Program::start()
 
 bool Program::finish()
 {
-    return m_forms.Form1->closeDataSet();
+    const bool entriesWritten = m_forms.Form1->closeDataSet();
+    const bool padsWritten = m_forms.FormN->closePads();
+    return entriesWritten && padsWritten;
 }
 
 int runProgram()

@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -201,6 +202,29 @@ BackupCopy BackupCopy::make(const QString &path, const QString &file, const Back
         = makeCopy(QFile::encodeName(file), copy.m_folder, CopyNames(copy.m_fileName),
             moment.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), copy.m_made);
     return copy.m_made.isEmpty() ? problem(error) : copy;
+}
+
+QString BackupCopy::keepBytes(
+    const QString &path, QByteArrayView bytes, const BackupCopies &backups)
+{
+    const QFileInfo given(path);
+    const QString folder = given.dir().filePath(backups.folderName);
+    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
+        return describe(errno);
+    // The bytes reach the disk whole under a name no copy has, and become a
+    // copy as the old version of a file does.
+    const QString staged
+        = folder + QStringLiteral("/.") + given.fileName() + QStringLiteral(".niezapisane");
+    const SaveResult written = saveFile(staged, bytes, {}, NewFile::Private);
+    if (!written.saved())
+        return written.error;
+    const BackupCopy copy = make(path, staged, backups);
+    QFile::remove(staged);
+    if (!copy.error().isEmpty())
+        return copy.error();
+    if (const QString orderError = copy.keep(); !orderError.isEmpty())
+        std::fprintf(stderr, "%s\n", orderError.toLocal8Bit().constData());
+    return {};
 }
 
 QStringList BackupCopy::listNewestFirst(

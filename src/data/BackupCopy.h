@@ -31,6 +31,13 @@ public:
     // read from the copy's file name; empty when it is no copy's name.
     static QString madeStamp(const QString &path, const QString &copyFileName);
 
+    // Keeps `bytes`, contents that could not be given to the file `path`, as
+    // the newest copy of that file, so that they can be brought back from
+    // there; `path` itself is not touched. Returns why they could not be kept,
+    // empty when they were.
+    static QString keepBytes(
+        const QString &path, QByteArrayView bytes, const BackupCopies &backups);
+
     // The line to tell when no copy could be made; empty when one was.
     const QString &error() const { return m_error; }
 

@@ -1,5 +1,6 @@
 #include "notebook/TFormN.h"
 
+#include "data/BackupCopy.h"
 #include "data/SaveFile.h"
 #include "notebook/DateEdit.h"
 #include "notebook/PadFile.h"
@@ -298,6 +299,55 @@ void TFormN::showFile(Pad &pad, QByteArrayView bytes)
 void TFormN::reportUnopened(const Pad &pad)
 {
     Dialogs::instance().error(this, QStringLiteral("Cannot open file ") + pad.fileName);
+}
+
+bool TFormN::closePads()
+{
+    m_saved = true; // the destructor has nothing left to write
+    bool allWritten = true;
+    for (Pad &pad : m_pads) {
+        for (;;) {
+            try {
+                saveNow(pad);
+                break;
+            } catch (const std::exception &failure) {
+                const QString explanation
+                    = tr("Tekst wpisany w tym notatniku od uruchomienia programu nie został "
+                         "zapisany. Zwolnij miejsce na dysku albo sprawdź, czy plik notatnika "
+                         "można zapisywać, i spróbuj ponownie. Po rezygnacji tekst zostanie "
+                         "zachowany jako kopia w folderze „kopie”, skąd można go przywrócić "
+                         "(Dane › Przywróć kopię…).");
+                if (Dialogs::instance().retry(this,
+                        QString::fromUtf8(failure.what()) + QStringLiteral("\n\n") + explanation))
+                    continue;
+                allWritten = false;
+                keepUnwritten(pad);
+                break;
+            }
+        }
+    }
+    return allWritten;
+}
+
+void TFormN::keepUnwritten(const Pad &pad)
+{
+    const QString problem
+        = BackupCopy::keepBytes(pad.fileName, RtfWriter::write(*pad.editor->document()),
+            BackupCopies::inKopie([] { return Clock::now(); }));
+    if (!problem.isEmpty())
+        Dialogs::instance().error(this,
+            tr("Nie można zachować tekstu notatnika %1 jako kopii: %2").arg(pad.fileName, problem));
+}
+
+void TFormN::writeChanges()
+{
+    for (Pad &pad : m_pads) {
+        try {
+            saveNow(pad);
+        } catch (const std::exception &) {
+            // closePads() at the end tries again and asks.
+        }
+    }
 }
 
 void TFormN::save(Pad &pad)

@@ -35,6 +35,16 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The program's end: writes the pads she wrote in. A pad that cannot be
+    // written asks whether to retry; when she gives up, its text is kept as
+    // the newest copy of its file in kopie/, from where it can be brought
+    // back. Returns false when a pad was not written. (Without this call the
+    // destructor still writes, and only tells a failure.)
+    bool closePads();
+    // Writes the pads she wrote in now and goes on; a failure is left to
+    // closePads(), which tries again and asks.
+    void writeChanges();
+
     // For bringing a pad's file back from a copy. Whether she wrote in the
     // pad kept in `fileName` since it was read or saved.
     bool padWritten(const QString &fileName);
@@ -92,6 +102,7 @@ private:
     void reportUnopened(const Pad &pad);
     void save(Pad &pad);
     void saveNow(Pad &pad); // throws when not saved
+    void keepUnwritten(const Pad &pad);
     Pad &padOf(const QString &fileName);
     void appendDate(Pad &pad);
     void clear(Pad &pad);

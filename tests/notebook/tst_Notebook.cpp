@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "data/BackupCopy.h"
 #include "notebook/DateEdit.h"
 #include "notebook/RtfReader.h"
 #include "notebook/TFormN.h"
@@ -34,6 +35,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -492,6 +494,44 @@ private Q_SLOTS:
             QStringList({ "error: Cannot create file Notatki1.txt: " + reason(EISDIR) }));
         QVERIFY(folder.read("Notatki2.txt").contains("Notatki2.txt}\\par"));
         QVERIFY(folder.read("Notatki3.txt").contains("Notatki3.txt}\\par"));
+    }
+
+    void aPadThatCannotBeWrittenAtTheEndAsksAndKeepsItsTextAsACopy()
+    {
+        PinnedClock clock(startDay);
+        clock.setNow(QDateTime(startDay, QTime(10, 15, 0)));
+        ScriptedDialogs dialogs;
+        PadFolder folder;
+        const QByteArray old = "{\\rtf1 stara notatka\\par}";
+        for (const char *name : { "Notatki1.txt", "Notatki2.txt" })
+            folder.write(QString::fromLatin1(name), old);
+        QVERIFY(QFile::setPermissions("Notatki1.txt", QFile::ReadOwner));
+        QVERIFY(QFile::setPermissions("Notatki2.txt", QFile::ReadOwner));
+        folder.start();
+        folder.form->RichEdit1->append(QStringLiteral("Lek 2 razy dziennie"));
+        folder.form->RichEdit2->append(QStringLiteral("Pomiar rano"));
+        // Pad 1: she makes the file writable and retries. Pad 2: she gives up.
+        dialogs.answerNext(true);
+        dialogs.onRetry = [made = false]() mutable {
+            if (!std::exchange(made, true))
+                QFile::setPermissions("Notatki1.txt", QFile::ReadOwner | QFile::WriteOwner);
+        };
+        QVERIFY(!folder.form->closePads());
+        QCOMPARE(dialogs.log.size(), 2);
+        QVERIFY(dialogs.log[0].startsWith(
+            "retry: Cannot create file Notatki1.txt: " + reason(EACCES) + "\n\nTekst wpisany"));
+        QVERIFY(dialogs.log[1].startsWith("retry: Cannot create file Notatki2.txt"));
+        QVERIFY(folder.read("Notatki1.txt").contains("Lek 2 razy dziennie"));
+        QCOMPARE(folder.read("Notatki2.txt"), old);
+        // What she wrote in pad 2 is the newest copy of its file, to bring back.
+        QCOMPARE(BackupCopy::listNewestFirst("Notatki2.txt", "kopie"),
+            QStringList({ "./kopie/Notatki2-2027-03-07-101500.txt" }));
+        QTextDocument kept;
+        QVERIFY(RtfReader::read(folder.read("kopie/Notatki2-2027-03-07-101500.txt"), kept));
+        QVERIFY(kept.toPlainText().contains("Pomiar rano"));
+        QVERIFY(!folderEntries("kopie").join(' ').contains("niezapisane"));
+        folder.end(); // nothing more is written or asked
+        QCOMPARE(dialogs.log.size(), 2);
     }
 
     void printingLaysTheWholePadOverPages()
