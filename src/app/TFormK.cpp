@@ -4,6 +4,7 @@
 #include "data/KeptCopies.h"
 #include "data/LineSplitter.h"
 #include "data/PeriodFile.h"
+#include "data/PeriodLine.h"
 #include "data/SaveFile.h"
 #include "data/TTextDataSet.h"
 #include "notebook/PadFile.h"
@@ -197,6 +198,8 @@ TFormK::Judgement TFormK::judge(const QString &fileName, const QByteArray &bytes
                                                    .arg(QString::fromLatin1(summary.newestStart));
         if (summary.otherLines > 0)
             holds += tr(", inne wiersze: %1").arg(summary.otherLines);
+        if (!summary.sentinelLast)
+            holds += tr(", bez wiersza końcowego „%1”").arg(QString::fromLatin1(SentinelText));
         return { holds, {} };
     }
     const PadFileSummary summary = summarisePadFile(bytes);

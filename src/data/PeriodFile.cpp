@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <utility>
+
 namespace {
 
 QString translated(const char *text)
@@ -52,20 +54,16 @@ PeriodFileSummary summarisePeriodFile(QByteArrayView bytes)
         summary.problem = translated("plik zawiera bajty zerowe, jest uszkodzony");
         return summary;
     }
-    int count = 0;
     QByteArrayView last;
-    for (LineSplitter lines(bytes); !lines.atEnd(); ++count) {
+    bool any = false;
+    for (LineSplitter lines(bytes); !lines.atEnd();) {
         // Each line is judged once the next one shows that it is not the last.
-        if (count > 0)
+        if (std::exchange(any, true))
             countLine(summary, last);
         last = lines.next();
     }
-    if (count == 0 || !IsSentinelLine(last)) {
-        summary = {};
-        summary.problem
-            = translated("brak ostatniego wiersza „%1”: plik jest niepełny albo to nie Daty.txt")
-                  .arg(QString::fromLatin1(SentinelText));
-        return summary;
-    }
+    summary.sentinelLast = IsSentinelLine(last);
+    if (!summary.sentinelLast)
+        countLine(summary, last);
     return summary;
 }

@@ -12,15 +12,15 @@ inline constexpr qint64 largestPeriodFile = 64 * 1024 * 1024;
 
 struct PeriodFileSummary {
     int entries = 0; // lines that start with a start text
-    int otherLines = 0; // lines before the sentinel that do not
+    int otherLines = 0; // lines that do not, but for the sentinel line last
+    bool sentinelLast = false; // the file ends with the sentinel line, as the program writes it
     QByteArray newestStart; // "YY-MM-DD" of the first entry, the one saved last
-    QString problem; // why these bytes are no sound Daty.txt; empty when they are
+    QString problem; // why these bytes are no Daty.txt; empty when they are
 };
 
-// A sound file is lines, the sentinel line last. Empty bytes, a NUL byte (what
-// a crash leaves) or a missing sentinel line (a file cut short) make the bytes
-// damaged, and the summary says why. A line that is no entry (one written by
-// hand in another editor) is counted, not held against the file: the program
-// reads and keeps such lines, so her own file, and every copy of it, may
-// hold them.
+// Empty bytes or a NUL byte (what a crash leaves) make the bytes damaged, and
+// the summary says why. Anything else the program reads, keeps and writes back
+// as it is, so it is counted, not held against the file: lines that are no
+// entry (written by hand in another editor), a missing or misplaced sentinel
+// line, blank lines at the end.
 PeriodFileSummary summarisePeriodFile(QByteArrayView bytes);

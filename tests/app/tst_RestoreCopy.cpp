@@ -177,12 +177,13 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         ProgramFixture fixture(twoEntries);
         QVERIFY(QDir().mkdir("kopie"));
-        writeFileBytes("kopie/Daty-2027-03-02-101500.txt", "07-03-15 15/36,6\r\n07-0");
+        writeFileBytes(
+            "kopie/Daty-2027-03-02-101500.txt", QByteArray("07-03-15 15/36,6\r\n\0\0\0\0", 22));
         QVERIFY(QDir().mkdir("kopie/Daty-2027-03-01-101500.txt"));
         TFormK *form = openOn(fixture);
         QCOMPARE(rows(form),
-            QStringList({ "Daty.txt | 02.03.2027 10:15:00 | nie do przywrócenia: brak ostatniego "
-                          "wiersza „Miravela 2.0”: plik jest niepełny albo to nie Daty.txt",
+            QStringList({ "Daty.txt | 02.03.2027 10:15:00 | nie do przywrócenia: plik zawiera "
+                          "bajty zerowe, jest uszkodzony",
                 "Daty.txt | 01.03.2027 10:15:00 | nie do przywrócenia: w miejscu kopii jest "
                 "folder" }));
         for (int row : { 0, 1 }) {

@@ -107,30 +107,32 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("entries");
         QTest::addColumn<int>("others");
+        QTest::addColumn<bool>("sentinelLast");
         QTest::addColumn<QByteArray>("newest");
         QTest::addColumn<QString>("problem");
-        const QString noSentinel = QStringLiteral(
-            "brak ostatniego wiersza „Miravela 2.0”: plik jest niepełny albo to nie Daty.txt");
         QTest::newRow("entries") << QByteArray("07-03-15 15/36,6\r\n07-02-14\r\nMiravela 2.0\r\n")
-                                 << 2 << 0 << QByteArray("07-03-15") << QString();
+                                 << 2 << 0 << true << QByteArray("07-03-15") << QString();
         QTest::newRow("no entry yet")
-            << QByteArray("Miravela 2.0\r\n") << 0 << 0 << QByteArray() << QString();
-        QTest::newRow("LF, no last break") << QByteArray("07-02-14\nMiravela 2.0") << 1 << 0
+            << QByteArray("Miravela 2.0\r\n") << 0 << 0 << true << QByteArray() << QString();
+        QTest::newRow("LF, no last break") << QByteArray("07-02-14\nMiravela 2.0") << 1 << 0 << true
                                            << QByteArray("07-02-14") << QString();
-        QTest::newRow("empty") << QByteArray() << 0 << 0 << QByteArray()
+        QTest::newRow("empty") << QByteArray() << 0 << 0 << false << QByteArray()
                                << QStringLiteral("plik jest pusty");
-        QTest::newRow("NUL") << QByteArray("07-02-14\r\n\0\0\0\0", 14) << 0 << 0 << QByteArray()
+        QTest::newRow("NUL") << QByteArray("07-02-14\r\n\0\0\0\0", 14) << 0 << 0 << false
+                             << QByteArray()
                              << QStringLiteral("plik zawiera bajty zerowe, jest uszkodzony");
-        QTest::newRow("cut short")
-            << QByteArray("07-03-15 15/36,6\r\n07-02-1") << 0 << 0 << QByteArray() << noSentinel;
-        QTest::newRow("other text")
-            << QByteArray("Lista zakupów\r\n") << 0 << 0 << QByteArray() << noSentinel;
-        // A line written by hand elsewhere is the file's own, kept by the program.
-        QTest::newRow("junk line")
+        // What the program reads and keeps as it is can be brought back: the
+        // window tells what it is.
+        QTest::newRow("no sentinel") << QByteArray("07-03-15 15/36,6\r\n07-02-1") << 1 << 1 << false
+                                     << QByteArray("07-03-15") << QString();
+        QTest::newRow("blank line at the end")
+            << QByteArray("07-03-15\r\nMiravela 2.0\r\n\r\n") << 1 << 2 << false
+            << QByteArray("07-03-15") << QString();
+        QTest::newRow("lines written by hand")
             << QByteArray("\xff\xfe junk\r\n07-03-15\r\n7-2-14\r\n07-02-14\r\nMiravela 2.0\r\n")
-            << 2 << 2 << QByteArray("07-03-15") << QString();
+            << 2 << 2 << true << QByteArray("07-03-15") << QString();
         QTest::newRow("two sentinels") << QByteArray("Miravela 2.0\r\nMiravela 2.0\r\n") << 0 << 1
-                                       << QByteArray() << QString();
+                                       << true << QByteArray() << QString();
     }
 
     void judgesDatyFromItsBytes()
@@ -138,12 +140,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(int, entries);
         QFETCH(int, others);
+        QFETCH(bool, sentinelLast);
         QFETCH(QByteArray, newest);
         QFETCH(QString, problem);
         const PeriodFileSummary summary = summarisePeriodFile(bytes);
         QCOMPARE(summary.problem, problem);
         QCOMPARE(summary.entries, entries);
         QCOMPARE(summary.otherLines, others);
+        QCOMPARE(summary.sentinelLast, sentinelLast);
         QCOMPARE(summary.newestStart, newest);
     }
 };
