@@ -42,6 +42,20 @@ QString serverNameFor(const QString &folder)
     return place + QStringLiteral("/miravela-") + QString::fromLatin1(hash);
 }
 
+// Far more than a lock's process, program and machine take.
+constexpr qint64 largestLockFile = 4096;
+
+// A lock file is opened and read whole to judge it: something else under its
+// name (a pipe, a device, a link, a huge file) could make that wait or read
+// for ever, and is no lock of a program's.
+bool oddLockFile(const QString &path)
+{
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return false; // none yet, or none to judge
+    return !S_ISREG(status.st_mode) || status.st_size > largestLockFile;
+}
+
 bool ownedByAnotherUser(const QString &path)
 {
     struct stat status = {};
@@ -72,6 +86,8 @@ FolderLock::Outcome FolderLock::acquire()
     const QDeadlineTimer deadline(waitForHolderMs);
     int silentLooks = 0;
     for (;;) {
+        if (oddLockFile(lockPath))
+            return Outcome::Unlockable;
         if (m_lock.tryLock(0)) {
             listen();
             return Outcome::Held;

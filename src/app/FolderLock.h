@@ -20,7 +20,8 @@ class FolderLock : public QObject {
 public:
     enum class Outcome {
         Held, // this program holds the folder
-        Unlockable, // no lock can be made there (a read-only or full folder)
+        Unlockable, // no lock can be made there (a read-only or full folder, or
+                    // something that is no lock file under its name)
         ShownThere, // a program on this machine holds it and was asked to show itself
         HeldElsewhere, // a program that cannot be asked holds it; holder() names its machine
     };

@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -40,6 +41,7 @@
 #include <optional>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -374,6 +376,36 @@ private Q_SLOTS:
         QCOMPARE(status, 0);
         QVERIFY(!locked);
         QVERIFY(dialogs.log.isEmpty());
+    }
+
+    // Something else under the lock's name is never opened: a pipe would
+    // wait for a writer and a device could be read for ever.
+    void somethingElseUnderTheLocksNameIsNoLock_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << QStringLiteral("pipe");
+        QTest::newRow("link to a device") << QStringLiteral("link");
+        QTest::newRow("huge file") << QStringLiteral("huge");
+    }
+
+    void somethingElseUnderTheLocksNameIsNoLock()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir folder;
+        const QByteArray lock
+            = QFile::encodeName(folder.filePath(QLatin1String(FolderLock::fileName)));
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(lock.constData(), 0600), 0);
+        } else if (kind == QLatin1String("link")) {
+            QCOMPARE(::symlink("/dev/zero", lock.constData()), 0);
+        } else {
+            writeFile(QFile::decodeName(lock), "4242\n");
+            QVERIFY(QFile::resize(QFile::decodeName(lock), qint64(1) << 30)); // sparse
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(FolderLock(folder.path()).acquire(), FolderLock::Outcome::Unlockable);
+        QVERIFY(clock.elapsed() < 2000);
     }
 
     // As the menu starts it on a fresh home: the launcher makes the data
