@@ -452,6 +452,18 @@ private Q_SLOTS:
         QTRY_COMPARE(kept(), expected); // just after the lock is taken
         QCOMPARE(modeOf(own), mode_t(0755));
         QCOMPARE(modeOf(QDir(own).filePath(QStringLiteral("Daty.txt"))), mode_t(0644));
+
+        // A second start through the launcher copies nothing into the folder
+        // held, not even a pad that went missing meanwhile. (A first second
+        // start returns once the program answers: its files are read by then.)
+        const auto answered = startMiravela(own, home.path());
+        QVERIFY(answered->waitForFinished(20000));
+        QVERIFY(QFile::remove(QDir(own).filePath(QStringLiteral("Notatki3.txt"))));
+        const QStringList held = snapshot(own);
+        const auto second = startProcess(launcher, { own }, home.path(), environment);
+        QVERIFY(second->waitForFinished(20000));
+        QCOMPARE(second->exitCode(), 0);
+        QCOMPARE(snapshot(own), held);
         QCOMPARE(endProcess(*again), 0);
     }
 
