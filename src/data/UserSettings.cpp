@@ -1,5 +1,6 @@
 #include "data/UserSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,16 +38,26 @@ std::optional<QByteArrayView> valueFor(QByteArrayView line, QByteArrayView key)
     return line.sliced(key.size() + 1);
 }
 
-QByteArray readSettings()
+// The file's bytes; empty when there is none yet, nothing when there is one
+// that cannot be read whole.
+std::optional<QByteArray> readSettings()
 {
     const QString path = UserSettings::filePath();
+    if (path.isEmpty())
+        return QByteArray();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return QByteArray();
     // Only a regular file: a pipe or a device could block or never end.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return {};
+    if (!info.isFile() || info.size() > largestFile)
+        return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestFile)
-        return {};
-    return file.read(largestFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.read(largestFile + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > largestFile)
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace
@@ -69,7 +80,8 @@ QString UserSettings::filePath()
 
 bool UserSettings::flag(QByteArrayView key, bool otherwise)
 {
-    return flagIn(readSettings(), key).value_or(otherwise);
+    const std::optional<QByteArray> contents = readSettings();
+    return contents ? flagIn(*contents, key).value_or(otherwise) : otherwise;
 }
 
 SaveResult UserSettings::setFlag(QByteArrayView key, bool value)
@@ -77,7 +89,15 @@ SaveResult UserSettings::setFlag(QByteArrayView key, bool value)
     const QString where = folder();
     if (where.isEmpty() || !QDir().mkpath(where))
         return { QStringLiteral("nie można utworzyć folderu %1").arg(where), {} };
-    return saveFile(filePath(), withFlag(readSettings(), key, value));
+    // A file that cannot be read whole is not replaced: what it holds beyond
+    // this choice would be lost.
+    const std::optional<QByteArray> contents = readSettings();
+    if (!contents)
+        return { QCoreApplication::translate("UserSettings",
+                     "nie można odczytać całego pliku %1, więc nie zostanie zmieniony")
+                     .arg(filePath()),
+            {} };
+    return saveFile(filePath(), withFlag(*contents, key, value));
 }
 
 QByteArray UserSettings::withFlag(QByteArrayView contents, QByteArrayView key, bool value)

@@ -13,7 +13,8 @@
 // line "key=true" or "key=false" each. The file is read whenever a choice is
 // asked for and written, through the one save routine, only when she changes
 // one; lines it does not know stay as they are. A file that cannot be read,
-// or does not say, gives the default.
+// or does not say, gives the default; one that cannot be read whole is never
+// replaced.
 class UserSettings {
 public:
     // The folder of the file: the user's configuration folder, or the one a

@@ -79,6 +79,21 @@ private Q_SLOTS:
         const UserSettingsIn underAFile(blocked.filePath(QStringLiteral("file/Miravela")));
         QVERIFY(!UserSettings::setFlag(Setting::RiseEvaluation, true).saved());
     }
+
+    // A file too big to be ours keeps every byte: a choice is not saved over it.
+    void aFileThatCannotBeReadWholeIsNeverReplaced()
+    {
+        QTemporaryDir dir;
+        const UserSettingsIn settings(dir.path());
+        QFile file(UserSettings::filePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray big = "ocenaTemperatury=true\n" + QByteArray(70 * 1024, '#');
+        QVERIFY(file.write(big) == big.size());
+        file.close();
+        QCOMPARE(UserSettings::flag(Setting::RiseEvaluation, false), false);
+        QVERIFY(!UserSettings::setFlag(Setting::RiseEvaluation, false).saved());
+        QCOMPARE(fileBytes(), big);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestUserSettings)
