@@ -98,7 +98,7 @@ FolderLock::Outcome FolderLock::acquire()
         QString application;
         if (m_lock.getLockInfo(&pid, &m_holder, &application)) {
             silentLooks = 0;
-            if (m_holder != QSysInfo::machineHostName() || ownedByAnotherUser(lockPath))
+            if (!heldHere() || ownedByAnotherUser(lockPath))
                 return Outcome::HeldElsewhere;
             if (askToShow(int(deadline.remainingTime())))
                 return Outcome::ShownThere;
@@ -114,6 +114,11 @@ FolderLock::Outcome FolderLock::acquire()
         }
         QThread::msleep(pollMs);
     }
+}
+
+bool FolderLock::heldHere() const
+{
+    return m_holder == QSysInfo::machineHostName();
 }
 
 bool FolderLock::askToShow(int waitMs) const

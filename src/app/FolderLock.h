@@ -39,6 +39,9 @@ public:
     Outcome acquire();
     // The machine the program that holds the folder runs on.
     const QString &holder() const { return m_holder; }
+    // It is this machine: a program here holds the folder but did not answer
+    // (another user's, or one busy ending).
+    bool heldHere() const;
 
 Q_SIGNALS:
     // A second start on the folder asks this program to show itself.

@@ -144,10 +144,15 @@ int runProgram()
         return 0;
     case FolderLock::Outcome::HeldElsewhere:
         Dialogs::instance().notice(nullptr,
-            QCoreApplication::translate("Program",
-                "Folder z danymi „%1” jest używany przez program Miravela na komputerze „%2”.\n\n"
-                "Zakończ program na tamtym komputerze i uruchom go tutaj ponownie.")
-                .arg(QDir::toNativeSeparators(folder), lock.holder()));
+            lock.heldHere()
+                ? QCoreApplication::translate("Program",
+                    "Folder z danymi „%1” jest używany przez inny program Miravela na tym "
+                    "komputerze.\n\nZakończ tamten program i uruchom go ponownie.")
+                      .arg(QDir::toNativeSeparators(folder))
+                : QCoreApplication::translate("Program",
+                    "Folder z danymi „%1” jest używany przez program Miravela na komputerze "
+                    "„%2”.\n\nZakończ program na tamtym komputerze i uruchom go tutaj ponownie.")
+                      .arg(QDir::toNativeSeparators(folder), lock.holder()));
         return 0;
     }
 
@@ -164,6 +169,8 @@ int runProgram()
     QObject::connect(&lock, &FolderLock::showRequested, main, [main] { bringToFront(main); });
     program->start();
     const int status = QApplication::exec();
+    // Ending, the main window is not shown again for a second start.
+    QObject::disconnect(&lock, nullptr, main, nullptr);
     return program->finish() ? status : 1;
 }
 

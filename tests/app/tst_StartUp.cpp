@@ -30,6 +30,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -360,6 +361,28 @@ private Q_SLOTS:
             + QDir(folder.path()).canonicalPath() + QStringLiteral("”")));
         QVERIFY(dialogs.log.first().contains(QStringLiteral("na komputerze „laptop-ani”")));
         QCOMPARE(snapshot(folder.path()), before);
+    }
+
+    // Held by another user's program on this machine, which cannot be asked
+    // to show itself: the box says so, and names no other machine.
+    void aFolderHeldByAnotherUserHereIsSaidSo()
+    {
+        ScriptedDialogs dialogs;
+        QTemporaryDir folder;
+        seed(folder.path());
+        const QString lock = folder.filePath(QLatin1String(FolderLock::fileName));
+        writeFile(lock,
+            QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+                + QCoreApplication::applicationName().toUtf8() + '\n'
+                + QSysInfo::machineHostName().toUtf8() + '\n');
+        if (::chown(QFile::encodeName(lock).constData(), 4242, 4242) != 0)
+            QSKIP("needs root, to give the lock to another user");
+        QCOMPARE(runIn(folder.path(), [](TForm1 *) { QFAIL("the program ran"); }), 0);
+        QCOMPARE(dialogs.log,
+            QStringList({ QStringLiteral("notice: Folder z danymi „")
+                + QDir(folder.path()).canonicalPath()
+                + QStringLiteral("” jest używany przez inny program Miravela na tym komputerze.\n\n"
+                                 "Zakończ tamten program i uruchom go ponownie.") }));
     }
 
     void aFolderWhereNoLockCanBeMadeStartsAsBefore()
