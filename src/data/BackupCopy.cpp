@@ -166,8 +166,13 @@ private:
     {
         // Twenty names take a kilobyte: a bigger file is no order of ours.
         constexpr qint64 largest = 1 << 20;
+        // Only a regular file: a pipe or a device under its name could make
+        // every save wait, or read for ever.
+        const QFileInfo info(m_path);
+        if (!info.isFile() || info.size() > largest)
+            return {};
         QFile file(m_path);
-        if (file.size() > largest || !file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly))
             return {};
         return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }

@@ -262,6 +262,18 @@ private Q_SLOTS:
         QCOMPARE(readBytes("kopie/" + made.first()), QByteArray("24"));
     }
 
+    // Under the order's name, a pipe would make every save wait for a writer.
+    void aPipeInPlaceOfTheOrderOfCopiesIsNeverRead()
+    {
+        QVERIFY(QDir().mkdir("kopie"));
+        QCOMPARE(::mkfifo("kopie/.Daty.txt.kolejnosc", 0600), 0);
+        const BackupCopies backups
+            = BackupCopies::inKopie([] { return QDateTime(QDate(2027, 3, 1), QTime(10, 15)); });
+        QVERIFY(saveFile(QStringLiteral("Daty.txt"), QByteArray("nowe"), backups).saved());
+        QCOMPARE(
+            readBytes("kopie/.Daty.txt.kolejnosc"), QByteArray("Daty-2027-03-01-101500.txt\n"));
+    }
+
     void aFileSheMayNotWriteIsNotReplaced()
     {
         QCOMPARE(::chmod("Daty.txt", 0444), 0); // root may write it all the same: she may not
