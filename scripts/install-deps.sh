@@ -2,6 +2,7 @@
 # asking apt only when one is missing.
 miravela_packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
                    qt6-translations-l10n fonts-liberation2 libxcb1-dev
+                   qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease, and their CMake package
                    dpkg-dev file desktop-file-utils appstream)  # the Debian package and its test
 
 miravela_install_missing() {

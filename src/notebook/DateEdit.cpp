@@ -59,7 +59,7 @@ int fullYear(int twoDigits)
 
 DateEdit::DateEdit(const QString &objectName, QWidget *parent)
     : QWidget(parent)
-    , m_format(displayFormat(QLocale::system().dateFormat(QLocale::ShortFormat)))
+    , m_format(displayFormat(QLocale().dateFormat(QLocale::ShortFormat)))
     , m_edit(new QLineEdit(this))
     , m_button(new QToolButton(this))
 {

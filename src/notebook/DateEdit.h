@@ -6,8 +6,8 @@
 class QLineEdit;
 class QToolButton;
 
-// A date edit: a masked line in the system's short date order (two-digit day
-// and month, a two-digit year unless the system writes four) that shows only
+// A date edit: a masked line in the locale's short date order (two-digit day
+// and month, a two-digit year unless the locale writes four) that shows only
 // its separators while empty, and a button that opens the calendar dialog
 // "Data". dateEntered() is raised once for each new date: when typing makes
 // the text a complete, valid date, and when the dialog confirms a day other

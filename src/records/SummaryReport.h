@@ -52,7 +52,7 @@ QList<PlacedBand> placeBands(const ReportPage &page);
 
 // "Data /Godzina" of a report produced at `moment`: the short date and the
 // long time of the locale; only the date at exactly midnight.
-QString productionStamp(const QDateTime &moment, const QLocale &locale = QLocale::system());
+QString productionStamp(const QDateTime &moment, const QLocale &locale = QLocale());
 // The text a detail row prints: the line's bytes in the Windows code page.
 QString rowText(const QByteArray &row);
 

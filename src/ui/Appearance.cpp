@@ -1,17 +1,16 @@
 #include "ui/Appearance.h"
 
+#include "ui/Language.h"
 #include "ui/Windows.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFont>
 #include <QIconEngine>
-#include <QLibraryInfo>
 #include <QMenuBar>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <QTranslator>
 
 #include <optional>
 
@@ -101,7 +100,7 @@ public:
 
 } // namespace
 
-void applyAppearance(QApplication &application)
+void applyAppearance(QApplication &)
 {
     const QString metricFont = QStringLiteral("Liberation Sans");
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), metricFont);
@@ -113,8 +112,5 @@ void applyAppearance(QApplication &application)
     if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(new ProgramStyle(style));
 
-    auto *translator = new QTranslator(&application);
-    if (translator->load(
-            QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    Language::use(Language::chooseForSystem());
 }

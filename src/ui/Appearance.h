@@ -4,5 +4,6 @@ class QApplication;
 
 // The program's look on every platform: "MS Sans Serif" and "Arial" drawn by
 // Liberation Sans (same metrics), 11-pixel default text as the window layouts
-// expect, and Qt's own Polish translations for standard buttons and dialogs.
+// expect, and the interface in the user's language (ui/Language): Polish, as
+// the texts are written, or a translation.
 void applyAppearance(QApplication &application);

@@ -6,7 +6,7 @@ namespace {
 
 QString joined(const QString &day, QDate date)
 {
-    const QString month = QLocale::system().standaloneMonthName(date.month(), QLocale::LongFormat);
+    const QString month = QLocale().standaloneMonthName(date.month(), QLocale::LongFormat);
     return day + QStringLiteral(" - ") + month + QStringLiteral(" - ")
         + QString::number(date.year()).rightJustified(4, QLatin1Char('0'));
 }
@@ -25,5 +25,5 @@ QString longDateTextTwoDigitDay(QDate date)
 
 QString shortDateText(QDate date)
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return QLocale().toString(date, QLocale::ShortFormat);
 }
