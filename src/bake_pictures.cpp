@@ -7,6 +7,7 @@
 #include "app/TForm5.h"
 #include "data/SaveFile.h"
 #include "ui/Appearance.h"
+#include "ui/Language.h"
 #include "ui/ProgramIcon.h"
 
 #include <QApplication>
@@ -71,8 +72,12 @@ int main(int argc, char *argv[])
         pictures.append({ "programIcon",
             drawProgramIcon(size).convertToFormat(QImage::Format_ARGB32_Premultiplied) });
     }
-    pictures.append({ "splash",
-        TForm5::picture(TForm5::pictureSize).toImage().convertToFormat(QImage::Format_RGB32) });
+    // The splash picture carries words: one for each language of the interface.
+    for (const QString &language : Language::available()) {
+        Language::use(language);
+        pictures.append({ TForm5::pictureName(language),
+            TForm5::picture(TForm5::pictureSize).toImage().convertToFormat(QImage::Format_RGB32) });
+    }
 
     const QString output = QString::fromLocal8Bit(argv[1]);
     const SaveResult result = saveFile(output, source(pictures));

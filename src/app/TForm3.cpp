@@ -5,7 +5,7 @@
 namespace {
 
 // One line of the window per line here; each section opens with an empty line.
-constexpr char helpLines[] = R"(
+constexpr char helpLines[] = QT_TRANSLATE_NOOP("TForm3", R"(
 Uwaga:
 Zanim zaczniesz korzystać z programu,
 dobrze poznaj naturalne metody
@@ -89,13 +89,13 @@ dopisana na końcu notatki.
 3. "Wyczyść" usuwa całą zawartość tablicy,
 a "Drukuj" ją drukuje.
 4. Notatki są zapisywane
-przy zamykaniu programu.)";
+przy zamykaniu programu.)");
 
 } // namespace
 
 TForm3::TForm3()
-    : InfoTextWindow(QStringLiteral("Form3"), QStringLiteral("O programie"), { 436, 358 },
-        { 8, 48, 417, 289 }, QString::fromUtf8(helpLines))
+    : InfoTextWindow(QStringLiteral("Form3"), tr("O programie"), { 436, 358 }, { 8, 48, 417, 289 },
+        tr(helpLines))
 {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }

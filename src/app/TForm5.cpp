@@ -2,6 +2,7 @@
 
 #include "ui/BakedPictures.h"
 #include "ui/Controls.h"
+#include "ui/Language.h"
 #include "ui/Windows.h"
 
 #include <QFrame>
@@ -45,7 +46,8 @@ TForm5::TForm5()
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(QRect(QPoint(8, 8), pictureSize));
-    const QImage baked = BakedPictures::find("splash", pictureSize);
+    const QImage baked
+        = BakedPictures::find(pictureName(Language::current()).constData(), pictureSize);
     Image1->setPixmap(baked.isNull() ? picture(pictureSize) : QPixmap::fromImage(baked));
 
     Bevel1 = new QFrame(Panel1);
@@ -53,7 +55,7 @@ TForm5::TForm5()
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(8, 8, 273, 113);
 
-    Label2 = new QLabel(QStringLiteral("Wolne oprogramowanie na licencji GNU GPL"), Panel1);
+    Label2 = new QLabel(tr("Wolne oprogramowanie na licencji GNU GPL"), Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAttribute(Qt::WA_TranslucentBackground);
     Label2->move(32, 96);
@@ -100,7 +102,13 @@ QPixmap TForm5::picture(QSize size)
     painter.drawText(QRect(98, 14, size.width() - 104, 40), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("Miravela"));
     painter.setFont(pictureFont(16, false));
-    painter.drawText(QRect(100, 54, size.width() - 104, 24), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("wersja 2.0"));
+    painter.drawText(
+        QRect(100, 54, size.width() - 104, 24), Qt::AlignLeft | Qt::AlignVCenter, tr("wersja 2.0"));
     return pixmap;
+}
+
+QByteArray TForm5::pictureName(const QString &language)
+{
+    const QByteArray name = "splash";
+    return language == Language::polish ? name : name + '_' + language.toLatin1();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QWidget>
 
 class QFrame;
@@ -22,8 +23,11 @@ public:
 
     void Timer1Timer();
 
-    // The splash picture, drawn rather than shipped as a bitmap; the window
-    // shows the copy baked at build time when the executable carries one.
+    // The splash picture, drawn rather than shipped as a bitmap, in the
+    // interface's language; the window shows the copy baked at build time
+    // for that language when the executable carries one.
     static QPixmap picture(QSize size);
+    // The name the picture is baked under for a language.
+    static QByteArray pictureName(const QString &language);
     static constexpr QSize pictureSize { 273, 113 };
 };

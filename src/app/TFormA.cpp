@@ -17,8 +17,7 @@ constexpr int iconSize = 32;
 
 TFormA::TFormA()
 {
-    StatusBar1
-        = makeInfoWindow(this, QStringLiteral("FormA"), QStringLiteral("  About"), { 224, 236 });
+    StatusBar1 = makeInfoWindow(this, QStringLiteral("FormA"), tr("  About"), { 224, 236 });
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -28,8 +27,8 @@ TFormA::TFormA()
     const QFont plain = sansFont(11);
     Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Miravela"), { 24, 8 },
         sansFont(23, true, true));
-    Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("wersja - 2.0"), { 112, 32 },
-        sansFont(13, false, true));
+    Label7 = makeLabel(
+        this, QStringLiteral("Label7"), tr("wersja - 2.0"), { 112, 32 }, sansFont(13, false, true));
     Label8 = makeLabel(this, QStringLiteral("Label8"), QStringLiteral("Windows 95, 98, 2000, NT"),
         { 16, 62 }, plain);
 
@@ -41,16 +40,16 @@ TFormA::TFormA()
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Miravela 2.0"), { 104, 88 },
         sansFont(19, false, true));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Wolne oprogramowanie"),
-        { 104, 112 }, plain);
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("(GNU GPL, wersja 3+)"),
-        { 104, 128 }, plain);
-    Label4 = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("bez żadnej gwarancji"),
-        { 104, 144 }, plain);
-    Label5 = makeLabel(this, QStringLiteral("Label5"),
-        QStringLiteral("Źródła i licencja: zob. plik README"), { 16, 200 }, plain);
+    Label2 = makeLabel(
+        this, QStringLiteral("Label2"), tr("Wolne oprogramowanie"), { 104, 112 }, plain);
+    Label3 = makeLabel(
+        this, QStringLiteral("Label3"), tr("(GNU GPL, wersja 3+)"), { 104, 128 }, plain);
+    Label4 = makeLabel(
+        this, QStringLiteral("Label4"), tr("bez żadnej gwarancji"), { 104, 144 }, plain);
+    Label5 = makeLabel(this, QStringLiteral("Label5"), tr("Źródła i licencja: zob. plik README"),
+        { 16, 200 }, plain);
 
-    Button1 = new QPushButton(QStringLiteral("Zamknij"), this);
+    Button1 = new QPushButton(tr("Zamknij"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(72, 168, 81, 25);
     Button1->setAutoDefault(true); // Enter on the focused button closes, as Space does

@@ -6,7 +6,7 @@ namespace {
 
 // Short lines: the window has no scroll bar and its lower part lies under
 // the status bar.
-constexpr char licenceLines[] = R"(Miravela 2.0
+constexpr char licenceLines[] = QT_TRANSLATE_NOOP("TFormL", R"(Miravela 2.0
 
 Ten program jest wolnym oprogramowaniem:
 możesz go rozpowszechniać i zmieniać
@@ -22,13 +22,13 @@ przydatności handlowej lub przydatności
 do określonego celu.
 
 Pełny tekst licencji zawiera plik LICENSE
-dołączony do programu.)";
+dołączony do programu.)");
 
 } // namespace
 
 TFormL::TFormL()
-    : InfoTextWindow(QStringLiteral("FormL"), QStringLiteral("Licencja"), { 347, 335 },
-        { 8, 48, 330, 321 }, QString::fromUtf8(licenceLines))
+    : InfoTextWindow(QStringLiteral("FormL"), tr("Licencja"), { 347, 335 }, { 8, 48, 330, 321 },
+        tr(licenceLines))
 {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette colours = Memo1->palette();

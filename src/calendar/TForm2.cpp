@@ -39,13 +39,12 @@ void paint(QLabel *dayPanel, const QColor &colour)
 
 TForm2::TForm2()
 {
-    makeFixedWindow(this, QStringLiteral("Form2"), QStringLiteral("Wykres"), 167, 434);
+    makeFixedWindow(this, QStringLiteral("Form2"), tr("Wykres"), 167, 434);
 
-    Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Cykl"), { 8, 8 }, true);
+    Label4 = label(this, QStringLiteral("Label4"), tr("Cykl"), { 8, 8 }, true);
     Label5 = label(this, QStringLiteral("Label5"), QStringLiteral("Label5"), { 48, 8 }, true);
-    Label6 = label(this, QStringLiteral("Label6"), QStringLiteral("dniowy"), { 72, 8 }, true);
-    Label2 = label(
-        this, QStringLiteral("Label2"), QStringLiteral("Początek okresu :"), { 8, 26 }, false);
+    Label6 = label(this, QStringLiteral("Label6"), tr("dniowy"), { 72, 8 }, true);
+    Label2 = label(this, QStringLiteral("Label2"), tr("Początek okresu :"), { 8, 26 }, false);
     Label3 = label(this, QStringLiteral("Label3"), QStringLiteral("Label3"), { 8, 42 }, true);
 
     for (int k = 1; k <= chartDayPanels; ++k) {
@@ -55,8 +54,7 @@ TForm2::TForm2()
         DayPanels.append(dayPanel);
     }
 
-    Label1
-        = label(this, QStringLiteral("Label1"), QStringLiteral("Dni płodne :"), { 16, 392 }, false);
+    Label1 = label(this, QStringLiteral("Label1"), tr("Dni płodne :"), { 16, 392 }, false);
     Panel23 = panel(this, QStringLiteral("Panel23"), QRect(80, 392, 73, 17));
     Panel23->clear();
     paint(Panel23, Colours::fuchsia);

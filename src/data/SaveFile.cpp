@@ -405,7 +405,8 @@ void removeInterruptedSaves(const QString &folder, const QStringList &fileNames)
 void throwUnlessSaved(const SaveResult &result, const QString &shownName)
 {
     if (!result.saved())
-        throw std::runtime_error(QStringLiteral("Nie można zapisać pliku „%1”: %2")
-                                     .arg(shownName, result.error)
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("SaveFile", "Nie można zapisać pliku „%1”: %2")
+                .arg(shownName, result.error)
+                .toStdString());
 }

@@ -73,8 +73,8 @@ void buildDateFrame(QWidget *window, const DateFrame &frame, const DateFrameName
     frame.calendar->setAccessibleName(word); // "od" or "do", the frame's only caption
     frame.calendar->setDate(Clock::today());
 
-    frame.today = makeButton(
-        frame.panel, names.today, QStringLiteral("dzisiejsza data"), { 32, 160, 97, 20 });
+    frame.today
+        = makeButton(frame.panel, names.today, TFormLD::tr("dzisiejsza data"), { 32, 160, 97, 20 });
     frame.today->setEnabled(false);
 }
 
@@ -100,8 +100,7 @@ void returnToToday(MonthCalendar *calendar, QPushButton *todayButton)
 
 TFormLD::TFormLD()
 {
-    makeFixedWindow(
-        this, QStringLiteral("FormLD"), QStringLiteral("LiczDni"), clientWidth, clientHeight);
+    makeFixedWindow(this, QStringLiteral("FormLD"), tr("LiczDni"), clientWidth, clientHeight);
     createDateFrames();
     createResultLines();
 
@@ -109,12 +108,9 @@ TFormLD::TFormLD()
     StatusBar1->setPanelWidths({ datePanelWidth, -1 });
 
     setHint(this, QString(), StatusBar1, hintPanel);
-    setHint(
-        Panel1, QStringLiteral("Data pierwszego dnia poprzedniego okresu."), StatusBar1, hintPanel);
-    setHint(Panel2, QStringLiteral("Data pierwszego dnia teraźniejszego okresu."), StatusBar1,
-        hintPanel);
-    setHint(Button1, QStringLiteral("Oblicza liczbę dni pomiędzy wybranymi datami."), StatusBar1,
-        hintPanel);
+    setHint(Panel1, tr("Data pierwszego dnia poprzedniego okresu."), StatusBar1, hintPanel);
+    setHint(Panel2, tr("Data pierwszego dnia teraźniejszego okresu."), StatusBar1, hintPanel);
+    setHint(Button1, tr("Oblicza liczbę dni pomiędzy wybranymi datami."), StatusBar1, hintPanel);
 
     connectHandlers();
     FormCreate();
@@ -126,12 +122,12 @@ void TFormLD::createDateFrames()
         { QStringLiteral("Panel1"), QStringLiteral("Label1"), QStringLiteral("SpeedButton2"),
             QStringLiteral("Label4"), QStringLiteral("SpeedButton3"), QStringLiteral("Calendar1"),
             QStringLiteral("Button2") },
-        { 8, 8 }, QStringLiteral("od"), Colours::peach, 104);
+        { 8, 8 }, tr("od"), Colours::peach, 104);
     buildDateFrame(this, { Panel2, Label2, SpeedButton6, Label5, SpeedButton7, Calendar2, Button3 },
         { QStringLiteral("Panel2"), QStringLiteral("Label2"), QStringLiteral("SpeedButton6"),
             QStringLiteral("Label5"), QStringLiteral("SpeedButton7"), QStringLiteral("Calendar2"),
             QStringLiteral("Button3") },
-        { 176, 8 }, QStringLiteral("do"), Colours::lightGreen, 105);
+        { 176, 8 }, tr("do"), Colours::lightGreen, 105);
 }
 
 void TFormLD::createResultLines()
@@ -143,17 +139,17 @@ void TFormLD::createResultLines()
     // Only a frame: the area inside it is the bare window for the hints.
     Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Label6 = label(this, QStringLiteral("Label6"), QStringLiteral("Liczba dni od"), { 16, 216 });
+    Label6 = label(this, QStringLiteral("Label6"), tr("Liczba dni od"), { 16, 216 });
     Label7 = label(this, QStringLiteral("Label7"), QString(), { 88, 216 });
-    Label8 = label(this, QStringLiteral("Label8"), QStringLiteral("do"), { 64, 232 });
+    Label8 = label(this, QStringLiteral("Label8"), tr("do"), { 64, 232 });
     Label9 = label(this, QStringLiteral("Label9"), QString(), { 88, 232 });
-    Label10
-        = label(this, QStringLiteral("Label10"), QStringLiteral("wynosi :"), { 208, 216 }, true);
+    Label10 = label(this, QStringLiteral("Label10"), tr("wynosi :"), { 208, 216 }, true);
     Label3 = label(this, QStringLiteral("Label3"), QString(), { 280, 216 }, true);
-    Label11 = label(this, QStringLiteral("Label11"), QStringLiteral("dni"), { 304, 216 }, true);
+    //: The unit after the count, in a room a short word fills: a single space
+    //: where the words before the count already say that it counts days.
+    Label11 = label(this, QStringLiteral("Label11"), tr("dni", nullptr, 0), { 304, 216 }, true);
 
-    Button1 = makeButton(
-        this, QStringLiteral("Button1"), QStringLiteral("Oblicz"), { 128, 264, 81, 25 });
+    Button1 = makeButton(this, QStringLiteral("Button1"), tr("Oblicz"), { 128, 264, 81, 25 });
 }
 
 void TFormLD::connectHandlers()
@@ -214,7 +210,9 @@ void TFormLD::SpeedButton7Click()
 void TFormLD::Button1Click()
 {
     // A plain number, not the locale's: no thousands separator.
-    setLabelText(Label3, QString::number(Calendar1->date().daysTo(Calendar2->date())));
+    const int days = int(Calendar1->date().daysTo(Calendar2->date()));
+    setLabelText(Label3, QString::number(days));
+    setLabelText(Label11, tr("dni", nullptr, days));
     // "dni" stands at its place unless a long count ("-27", "365") would run into it.
     constexpr int daysWordLeft = 304;
     constexpr int gap = 4;

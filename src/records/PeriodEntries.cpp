@@ -4,6 +4,8 @@
 #include "data/TTextDataSet.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
+
 void saveEntry(TTextDataSet &entries, QDate firstDay)
 {
     entries.first();
@@ -16,8 +18,9 @@ void deleteCurrentEntry(TTextDataSet &entries, QWidget *parent)
 {
     if (IsSentinelLine(entries.line()))
         return;
-    if (!Dialogs::instance().question(
-            parent, QStringLiteral("Czy na pewno usunąć zaznaczony rekord ???")))
+    if (!Dialogs::instance().question(parent,
+            QCoreApplication::translate(
+                "PeriodEntries", "Czy na pewno usunąć zaznaczony rekord ???")))
         return;
     // With no line at all this fails with the record set's own message.
     entries.deleteRecord();

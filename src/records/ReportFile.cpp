@@ -2,6 +2,7 @@
 
 #include "data/SaveFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -100,17 +101,24 @@ QString messageFor(Problem problem, const QString &fileName, const QString &deta
     case Problem::None:
         break;
     case Problem::Unreadable:
-        return QStringLiteral("Nie można otworzyć pliku „%1”: %2").arg(name, detail);
+        return QCoreApplication::translate("ReportFile", "Nie można otworzyć pliku „%1”: %2")
+            .arg(name, detail);
     case Problem::TooLarge:
-        return QStringLiteral("Plik „%1” jest za duży, by był zapisanym zestawieniem.").arg(name);
+        return QCoreApplication::translate(
+            "ReportFile", "Plik „%1” jest za duży, by był zapisanym zestawieniem.")
+            .arg(name);
     case Problem::NotAReport:
-        return QStringLiteral("Plik „%1” nie jest zapisanym zestawieniem.").arg(name);
+        return QCoreApplication::translate(
+            "ReportFile", "Plik „%1” nie jest zapisanym zestawieniem.")
+            .arg(name);
     case Problem::UnknownVersion:
-        return QStringLiteral("Plik „%1” zapisano w nieznanej wersji zestawienia; "
-                              "ten program go nie otworzy.")
+        return QCoreApplication::translate("ReportFile",
+            "Plik „%1” zapisano w nieznanej wersji zestawienia; "
+            "ten program go nie otworzy.")
             .arg(name);
     case Problem::Damaged:
-        return QStringLiteral("Plik „%1” z zestawieniem jest uszkodzony i nie da się go otworzyć.")
+        return QCoreApplication::translate(
+            "ReportFile", "Plik „%1” z zestawieniem jest uszkodzony i nie da się go otworzyć.")
             .arg(name);
     }
     return {};

@@ -22,8 +22,17 @@ constexpr int clientWidth = 900;
 constexpr int clientHeight = 640;
 constexpr int statusBarHeight = 24;
 
-const QString fileFilter = QStringLiteral("Zestawienie (*.mzs);;Dokument PDF (*.pdf)");
-const QString saveFilter = fileFilter + QStringLiteral(";;Arkusz CSV (*.csv)");
+// The kinds of file a report opens from; it is saved as a spreadsheet too.
+QString openFilter()
+{
+    return ReportPreview::tr("Zestawienie (*.mzs)") + QStringLiteral(";;")
+        + ReportPreview::tr("Dokument PDF (*.pdf)");
+}
+
+QString saveFilter()
+{
+    return openFilter() + QStringLiteral(";;") + ReportPreview::tr("Arkusz CSV (*.csv)");
+}
 
 } // namespace
 
@@ -33,7 +42,7 @@ ReportPreview::ReportPreview(const ReportContent &content, QWidget *owner)
     , m_screenPrinter(QPrinter::HighResolution)
 {
     setObjectName(QStringLiteral("ReportPreview"));
-    setWindowTitle(QStringLiteral("Podgląd wydruku - Zestawienie"));
+    setWindowTitle(tr("Podgląd wydruku - Zestawienie"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAccessibleRole(this, QAccessible::Window);
     resize(clientWidth, clientHeight);
@@ -41,29 +50,24 @@ ReportPreview::ReportPreview(const ReportContent &content, QWidget *owner)
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    addButton(
-        QStringLiteral("WholePage"), QStringLiteral("Cała strona"), &ReportPreview::WholePageClick);
+    addButton(QStringLiteral("WholePage"), tr("Cała strona"), &ReportPreview::WholePageClick);
     addButton(
         QStringLiteral("ActualSize"), QStringLiteral("100%"), &ReportPreview::ActualSizeClick);
-    addButton(QStringLiteral("PageWidth"), QStringLiteral("Szerokość strony"),
-        &ReportPreview::PageWidthClick);
+    addButton(QStringLiteral("PageWidth"), tr("Szerokość strony"), &ReportPreview::PageWidthClick);
     ToolBar1->addSeparator();
-    addButton(
-        QStringLiteral("FirstPage"), QStringLiteral("Początek"), &ReportPreview::FirstPageClick);
-    addButton(
-        QStringLiteral("PriorPage"), QStringLiteral("Poprzednia"), &ReportPreview::PriorPageClick);
-    addButton(
-        QStringLiteral("NextPage"), QStringLiteral("Następna"), &ReportPreview::NextPageClick);
-    addButton(QStringLiteral("LastPage"), QStringLiteral("Koniec"), &ReportPreview::LastPageClick);
+    addButton(QStringLiteral("FirstPage"), tr("Początek"), &ReportPreview::FirstPageClick);
+    addButton(QStringLiteral("PriorPage"), tr("Poprzednia"), &ReportPreview::PriorPageClick);
+    addButton(QStringLiteral("NextPage"), tr("Następna"), &ReportPreview::NextPageClick);
+    addButton(QStringLiteral("LastPage"), tr("Koniec"), &ReportPreview::LastPageClick);
     ToolBar1->addSeparator();
-    addButton(QStringLiteral("PrinterSetup"), QStringLiteral("Ustawienia drukarki"),
+    addButton(QStringLiteral("PrinterSetup"), tr("Ustawienia drukarki"),
         &ReportPreview::PrinterSetupClick);
-    addButton(QStringLiteral("Print"), QStringLiteral("Drukuj"), &ReportPreview::PrintClick);
+    addButton(QStringLiteral("Print"), tr("Drukuj"), &ReportPreview::PrintClick);
     ToolBar1->addSeparator();
-    addButton(QStringLiteral("SaveReport"), QStringLiteral("Zapisz"), &ReportPreview::SaveClick);
-    addButton(QStringLiteral("OpenReport"), QStringLiteral("Otwórz"), &ReportPreview::OpenClick);
+    addButton(QStringLiteral("SaveReport"), tr("Zapisz"), &ReportPreview::SaveClick);
+    addButton(QStringLiteral("OpenReport"), tr("Otwórz"), &ReportPreview::OpenClick);
     ToolBar1->addSeparator();
-    auto *close = ToolBar1->addAction(QStringLiteral("Zamknij"), this, &QWidget::close);
+    auto *close = ToolBar1->addAction(tr("Zamknij"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("CloseReport"));
 
     m_screenPrinter.setPageLayout(reportPageLayout());
@@ -131,7 +135,7 @@ void ReportPreview::showPage(int page)
 void ReportPreview::showPosition()
 {
     StatusBar1->setPanelText(
-        0, QStringLiteral("Strona %1 z %2").arg(std::max(currentPage(), 1)).arg(pageCount()));
+        0, tr("Strona %1 z %2").arg(std::max(currentPage(), 1)).arg(pageCount()));
 }
 
 void ReportPreview::WholePageClick()
@@ -189,8 +193,8 @@ void ReportPreview::PrintClick()
 
 void ReportPreview::SaveClick()
 {
-    const QString fileName = FileDialogs::instance().getSaveFileName(
-        this, QStringLiteral("Zapisz zestawienie"), saveFilter);
+    const QString fileName
+        = FileDialogs::instance().getSaveFileName(this, tr("Zapisz zestawienie"), saveFilter());
     if (fileName.isEmpty())
         return;
     if (fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -203,8 +207,8 @@ void ReportPreview::SaveClick()
 
 void ReportPreview::OpenClick()
 {
-    const QString fileName = FileDialogs::instance().getOpenFileName(
-        this, QStringLiteral("Otwórz zestawienie"), fileFilter);
+    const QString fileName
+        = FileDialogs::instance().getOpenFileName(this, tr("Otwórz zestawienie"), openFilter());
     if (fileName.isEmpty())
         return;
     const reportfile::Loaded loaded = reportfile::load(fileName);

@@ -71,16 +71,16 @@ void paintTitle(QPainter &painter, const MmScale &scale, double top, const QStri
     painter.setFont(arial(14, true));
     painter.drawText(scale.rect(0, top + textTop, mm(areaWidth), 0),
         Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
-        QStringLiteral("Zestawienie"));
-    drawLabel(
-        painter, scale, arial(8), stampLabelLeft, top + textTop, QStringLiteral("Data /Godzina :"));
+        SummaryReport::tr("Zestawienie"));
+    drawLabel(painter, scale, arial(8), stampLabelLeft, top + textTop,
+        SummaryReport::tr("Data /Godzina :"));
     drawLabel(painter, scale, arial(8), stampLeft, top + textTop, stamp);
 }
 
 void paintColumnHeader(QPainter &painter, const MmScale &scale, double top)
 {
     drawLabel(painter, scale, arial(10), 0, top,
-        QStringLiteral("Pierwszy dzień okresu / Pomiar temperatury"));
+        SummaryReport::tr("Pierwszy dzień okresu / Pomiar temperatury"));
     const double bottom = (top + mm(columnHeaderHeight) - headerLineWidth / 2) * scale.y;
     painter.save();
     painter.setPen(QPen(Qt::black, headerLineWidth * scale.y));
@@ -192,16 +192,16 @@ void renderReport(
 
     QPainter painter;
     if (!painter.begin(&device))
-        throw std::runtime_error("Drukarka jest niedostępna.");
+        throw printerUnavailable();
     const double dotsPerMmX = device.logicalDpiX() / 25.4;
     const double dotsPerMmY = device.logicalDpiY() / 25.4;
     for (qsizetype i = 0; i < sequence.size(); ++i) {
         if (i > 0 && !device.newPage())
-            throw std::runtime_error("Drukowanie nie powiodło się.");
+            throw printingFailed();
         paintReportPage(painter, content, pages.at(sequence.at(i)), dotsPerMmX, dotsPerMmY);
     }
     if (!painter.end())
-        throw std::runtime_error("Drukowanie nie powiodło się.");
+        throw printingFailed();
 }
 
 void printReport(const ReportContent &content, QPrinter &printer)
@@ -228,7 +228,7 @@ void exportReportPdf(const ReportContent &content, const QString &fileName)
     const SaveResult result = saveFile(fileName, [&content](QIODevice &device) {
         QPdfWriter writer(&device);
         writer.setCreator(QStringLiteral("Miravela 2.0"));
-        writer.setTitle(QStringLiteral("Zestawienie"));
+        writer.setTitle(SummaryReport::tr("Zestawienie"));
         writer.setPageLayout(reportPageLayout());
         const int pageCount = int(paginate(int(content.rows.size())).size());
         renderReport(content, writer, { 1, pageCount });

@@ -27,14 +27,8 @@ constexpr int statusBarHeight = 19;
 constexpr int hintPanel = 0;
 constexpr int largePixels = 16;
 
-// The no-entry message is two lines; a line feed is what breaks a line in a
-// message box here.
-const QString noEntryText
-    = QStringLiteral("W kalendarzu zaznacz pierwszy dzień\nokresu i wciśnij przycisk \"Zapisz\".");
-const QString chooseTemperatureText = QStringLiteral("Wybierz temperaturę z listy !");
-const QString entryFullText
-    = QStringLiteral("Wpis jest pełny – nie można dopisać kolejnego pomiaru.");
-const QString confirmText = QStringLiteral("Czy na pewno wprowadzone dane są prawidłowe ???");
+const char *const chooseTemperatureText
+    = QT_TRANSLATE_NOOP("TForm4", "Wybierz temperaturę z listy !");
 
 QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, QRect place)
 {
@@ -49,14 +43,13 @@ QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, 
 TForm4::TForm4(TTextDataSet &entries)
     : m_entries(entries)
 {
-    makeFixedWindow(this, QStringLiteral("Form4"), QStringLiteral("Pomiar temperatury"),
-        clientWidth, clientHeight);
+    makeFixedWindow(
+        this, QStringLiteral("Form4"), tr("Pomiar temperatury"), clientWidth, clientHeight);
     placeOnScreen(this, screenPlace);
 
     createTemperatureInputs();
     createDateInputs();
-    Button1 = makeButton(
-        this, QStringLiteral("Button1"), QStringLiteral("Dopisz"), { 88, 234, 75, 25 });
+    Button1 = makeButton(this, QStringLiteral("Button1"), tr("Dopisz"), { 88, 234, 75, 25 });
     StatusBar1 = new StatusBar(QStringLiteral("StatusBar1"), statusBarHeight, this);
     StatusBar1->setPanelWidths({ -1 });
 
@@ -66,9 +59,9 @@ TForm4::TForm4(TTextDataSet &entries)
     Calendar1->setFocus();
 
     setHint(this, QString(), StatusBar1, hintPanel);
-    setHint(GroupBox2, QStringLiteral("Temperatura wybrana z listy."), StatusBar1, hintPanel);
-    setHint(GroupBox1, QStringLiteral("Dzień pomiaru."), StatusBar1, hintPanel);
-    setHint(Button1, QStringLiteral("Dopisuje wybrane wartości."), StatusBar1, hintPanel);
+    setHint(GroupBox2, tr("Temperatura wybrana z listy."), StatusBar1, hintPanel);
+    setHint(GroupBox1, tr("Dzień pomiaru."), StatusBar1, hintPanel);
+    setHint(Button1, tr("Dopisuje wybrane wartości."), StatusBar1, hintPanel);
 
     connectHandlers();
     Calendar1->setDate(Clock::today());
@@ -78,8 +71,7 @@ TForm4::TForm4(TTextDataSet &entries)
 void TForm4::createTemperatureInputs()
 {
     GroupBox2 = groupBox(this, QStringLiteral("GroupBox2"), QString(), { 24, 0, 185, 49 });
-    Label1 = makeLabel(
-        GroupBox2, QStringLiteral("Label1"), QStringLiteral("Temperatura "), { 16, 18 });
+    Label1 = makeLabel(GroupBox2, QStringLiteral("Label1"), tr("Temperatura "), { 16, 18 });
     Label4 = makeLabel(GroupBox2, QStringLiteral("Label4"), QStringLiteral("o"), { 144, 14 });
     Label5 = makeLabel(GroupBox2, QStringLiteral("Label5"), QStringLiteral("C"), { 152, 16 },
         sansFont(largePixels));
@@ -100,8 +92,8 @@ void TForm4::createTemperatureInputs()
 
 void TForm4::createDateInputs()
 {
-    GroupBox1 = groupBox(this, QStringLiteral("GroupBox1"),
-        QStringLiteral("Pomiar temperatury w dniu"), { 8, 56, 217, 169 });
+    GroupBox1 = groupBox(
+        this, QStringLiteral("GroupBox1"), tr("Pomiar temperatury w dniu"), { 8, 56, 217, 169 });
     SpeedButton2
         = new MonthButton(MonthButton::Previous, QStringLiteral("SpeedButton2"), GroupBox1);
     SpeedButton2->move(16, 16);
@@ -151,7 +143,7 @@ void TForm4::SpeedButton2Click()
 void TForm4::ComboBox1Change()
 {
     if (ComboBox1->currentText().isEmpty())
-        Dialogs::instance().notice(this, chooseTemperatureText);
+        Dialogs::instance().notice(this, tr(chooseTemperatureText));
 }
 
 void TForm4::Button1Click()
@@ -160,7 +152,9 @@ void TForm4::Button1Click()
 
     // Without an entry there is nothing to append to, and nothing to ask.
     if (m_entries.recordCount() == 0 || IsSentinelLine(m_entries.line())) {
-        Dialogs::instance().notice(this, noEntryText);
+        // Two lines; a line feed is what breaks a line in a message box here.
+        Dialogs::instance().notice(
+            this, tr("W kalendarzu zaznacz pierwszy dzień\nokresu i wciśnij przycisk \"Zapisz\"."));
         close();
         return;
     }
@@ -168,18 +162,19 @@ void TForm4::Button1Click()
     // characters of a line; the check takes its full text, which an edit
     // would otherwise cut to the field.
     if (!readingFits(m_entries.fullTextAt(0).size())) {
-        Dialogs::instance().notice(this, entryFullText);
+        Dialogs::instance().notice(
+            this, tr("Wpis jest pełny – nie można dopisać kolejnego pomiaru."));
         return;
     }
     // Only the nine scale texts keep the line's fixed layout readable.
     const std::optional<int> temperature
         = temperatureIndex(cp1250::encode(ComboBox1->currentText()));
     if (!temperature) {
-        Dialogs::instance().notice(this, chooseTemperatureText);
+        Dialogs::instance().notice(this, tr(chooseTemperatureText));
         return;
     }
 
-    if (!Dialogs::instance().question(this, confirmText))
+    if (!Dialogs::instance().question(this, tr("Czy na pewno wprowadzone dane są prawidłowe ???")))
         return;
     m_entries.first();
     m_entries.edit();

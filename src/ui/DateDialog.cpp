@@ -1,6 +1,7 @@
 #include "ui/DateDialog.h"
 
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
@@ -13,7 +14,7 @@ public:
     {
         QDialog dialog(parent);
         dialog.setObjectName(QStringLiteral("DateDialog"));
-        dialog.setWindowTitle(QStringLiteral("Data"));
+        dialog.setWindowTitle(QCoreApplication::translate("DateDialog", "Data"));
         auto *calendar = new QCalendarWidget(&dialog);
         calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         calendar->setSelectedDate(shown);

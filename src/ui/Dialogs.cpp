@@ -21,8 +21,8 @@ public:
     bool question(QWidget *parent, const QString &text) override
     {
         beep();
-        return QMessageBox::question(parent, QStringLiteral("Pytanie"), text,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        return QMessageBox::question(parent, QCoreApplication::translate("Dialogs", "Pytanie"),
+                   text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
             == QMessageBox::Yes;
     }
 

@@ -14,14 +14,14 @@
 
 namespace {
 
-// Weekday names that fit the narrow columns: the system locale's short names
+// Weekday names that fit the narrow columns: the locale's short names
 // when all seven fit, otherwise their first two letters.
 QStringList weekdayNames(const QFontMetrics &metrics, int columnWidth)
 {
     QStringList names;
     bool fit = true;
     for (int day = Qt::Sunday, n = 0; n < 7; day = day % 7 + 1, ++n) {
-        QString name = QLocale::system().dayName(day, QLocale::ShortFormat);
+        QString name = QLocale().dayName(day, QLocale::ShortFormat);
         if (name.endsWith(QLatin1Char('.')))
             name.chop(1);
         fit = fit && metrics.horizontalAdvance(name) + 2 <= columnWidth;
@@ -71,7 +71,7 @@ private:
     // The names for the row's cells, measured once for the seven of them.
     const QStringList &namesFor(const QStyleOptionViewItem &option) const
     {
-        const QString locale = QLocale::system().name();
+        const QString locale = QLocale().name();
         if (option.rect.width() != m_namesWidth || option.font != m_namesFont
             || locale != m_namesLocale) {
             m_names = weekdayNames(option.fontMetrics, option.rect.width());
@@ -145,8 +145,7 @@ void MonthCalendar::stepMonth(int delta)
 
 void MonthCalendar::updateTodayTip()
 {
-    setToolTip(
-        date() == Clock::today() ? QStringLiteral("Kalendarz pokazuje aktualną datę.") : QString());
+    setToolTip(date() == Clock::today() ? tr("Kalendarz pokazuje aktualną datę.") : QString());
 }
 
 QDate MonthCalendar::steppedMonth(QDate date, int delta)
@@ -260,8 +259,7 @@ MonthButton::MonthButton(Direction direction, const QString &objectName, QWidget
     setObjectName(objectName);
     setAutoRaise(true);
     setText(direction == Previous ? QStringLiteral("<<") : QStringLiteral(">>"));
-    setToolTip(direction == Previous ? QStringLiteral("Poprzedni miesiąc")
-                                     : QStringLiteral("Następny miesiąc"));
+    setToolTip(direction == Previous ? tr("Poprzedni miesiąc") : tr("Następny miesiąc"));
     setFocusPolicy(Qt::NoFocus);
     resize(25, 25);
 }

@@ -124,8 +124,18 @@ void runPrintJob(QPrinter &printer, const std::function<void()> &paint)
     paint();
 
     if (!endsLikeAPdf(painted))
-        throw std::runtime_error("Drukowanie nie powiodło się.");
+        throw printingFailed();
     throwUnlessSaved(saveCopy(painted, target), target);
+}
+
+std::runtime_error printerUnavailable()
+{
+    return std::runtime_error(PrintDialog::tr("Drukarka jest niedostępna.").toStdString());
+}
+
+std::runtime_error printingFailed()
+{
+    return std::runtime_error(PrintDialog::tr("Drukowanie nie powiodło się.").toStdString());
 }
 
 QList<int> pageSequence(int first, int last, int copies, bool collate, bool lastPageFirst)
@@ -157,17 +167,17 @@ void printPictures(QWidget *window, QPaintDevice &device, QPrinter *printer)
     const QPixmap picture = window->grab();
     QPainter painter;
     if (!painter.begin(&device))
-        throw std::runtime_error("Drukarka jest niedostępna.");
+        throw printerUnavailable();
     const QSize size
         = printedWindowSize(window->size(), device.logicalDpiX(), device.logicalDpiY());
     for (int copy = 0; copy < copies; ++copy) {
         if (copy > 0 && !printer->newPage())
-            throw std::runtime_error("Drukowanie nie powiodło się.");
+            throw printingFailed();
         // The painter's origin is the top-left corner of the printable area.
         painter.drawPixmap(QRect(QPoint(0, 0), size), picture);
     }
     if (!painter.end())
-        throw std::runtime_error("Drukowanie nie powiodło się.");
+        throw printingFailed();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include <functional>
+#include <stdexcept>
 
 class QWidget;
 
@@ -88,6 +89,11 @@ void printWindow(QWidget *window, QPaintDevice &device);
 // The same as a print job on a printer, once for each copy that it does not
 // make itself.
 void printWindow(QWidget *window, QPrinter &printer);
+
+// The failures of a print job, in the words its window tells them: the
+// device would not start painting, or a page or the end of the job failed.
+std::runtime_error printerUnavailable();
+std::runtime_error printingFailed();
 
 // The printed size of a window picture of `size` pixels at 96 pixels per inch.
 QSize printedWindowSize(QSize size, int printerDpiX, int printerDpiY);

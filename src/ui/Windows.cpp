@@ -5,6 +5,7 @@
 #include "ui/WindowFrame.h"
 #include "ui/WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QEvent>
@@ -174,6 +175,7 @@ void guarded(QWidget *parent, const std::function<void()> &handler)
     } catch (const std::exception &failure) {
         Dialogs::instance().error(parent, QString::fromUtf8(failure.what()));
     } catch (...) {
-        Dialogs::instance().error(parent, QStringLiteral("Wystąpił nieoczekiwany błąd."));
+        Dialogs::instance().error(
+            parent, QCoreApplication::translate("Windows", "Wystąpił nieoczekiwany błąd."));
     }
 }
