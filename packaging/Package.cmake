@@ -1,7 +1,7 @@
 # The Debian package. In a Release build tree, `cpack -G DEB` gives
 # miravela_<version>_<architecture>.deb; its Depends line is worked out from
-# the libraries the program links (dpkg-shlibdeps, from dpkg-dev) plus the
-# Polish Qt translations and the fonts the windows use.
+# the libraries the program links (dpkg-shlibdeps, from dpkg-dev) plus Qt's
+# own translations and the fonts the windows use.
 
 if(CMAKE_BUILD_TYPE STREQUAL "Release" AND NOT MIRAVELA_SANITIZE)
     # The hardening Debian builds its packages with.
@@ -32,6 +32,6 @@ method and prints them, keeps the first day of every period with the daily
 basal-temperature readings, draws and prints a temperature chart and a
 summary report, keeps three note pads and counts the days between two dates.
 
-Its interface is in Polish. The menu entry starts it in the data folder
-~/Miravela, which is created with empty files when it is missing.")
+Its interface is in Polish and English. The menu entry starts it in the
+data folder ~/Miravela, which is created with empty files when it is missing.")
 include(CPack)

@@ -105,6 +105,15 @@ launch plik || status=$?
     || fail "a file as the folder: status $status, $(cat "$scratch/err")"
 [ ! -e "$home" ] && [ ! -e "$scratch/dane" ] && [ ! -e "$scratch/a" ] \
     || fail "an option created a folder"
+# Under an English locale (or any other but Polish) the program speaks English,
+# from the translation the package installs; the launcher's C session is Polish.
+[ -s "$root/usr/share/miravela/translations/miravela_en.qm" ] || fail "no English translation"
+for locale in en_US.UTF-8 de_DE.UTF-8; do
+    (cd "$scratch" && env -i HOME="$home" PATH="$root/usr/bin:/usr/bin:/bin" LANG=$locale \
+        miravela --help) >"$scratch/out" 2>&1 || fail "--help under $locale exits $?"
+    grep -q '^Usage: miravela \[FOLDER\]' "$scratch/out" \
+        || fail "--help under $locale prints: $(cat "$scratch/out")"
+done
 
 # The program is replaced by a stand-in that writes down where and how it was started.
 started=$scratch/started
