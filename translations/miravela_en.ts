@@ -7,6 +7,10 @@
         <source>Nie można zapisać kolejności kopii zapasowych pliku %1 w folderze %2: %3</source>
         <translation>Cannot record the order of the backup copies of %1 in the folder %2: %3</translation>
     </message>
+    <message>
+        <source>Nie można zrobić kopii zapasowej pliku %1 w folderze %2: %3</source>
+        <translation>Cannot make a backup copy of %1 in the folder %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -54,6 +58,72 @@ or after “--”: miravela -- -name
     </message>
 </context>
 <context>
+    <name>CycleBars</name>
+    <message>
+        <source>Długości ostatnich cykli</source>
+        <translation>Recent cycle lengths</translation>
+    </message>
+    <message>
+        <source>%1 (pominięty)</source>
+        <translation>%1 (left out)</translation>
+    </message>
+    <message>
+        <source>; średnia %1</source>
+        <translation>; average %1</translation>
+    </message>
+</context>
+<context>
+    <name>CycleTable</name>
+    <message>
+        <source>%1 (pominięty)</source>
+        <translation>%1 (left out)</translation>
+    </message>
+    <message>
+        <source>trwa, dzień %1</source>
+        <translation>ongoing, day %1</translation>
+    </message>
+    <message>
+        <source>jeszcze się nie zaczął</source>
+        <translation>not begun yet</translation>
+    </message>
+    <message>
+        <source>tak</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>%1 (potw. %2)</source>
+        <translation>%1 (conf. %2)</translation>
+    </message>
+    <message>
+        <source>Początek</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Długość</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Pomiary</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Wzrost temp.</source>
+        <translation>Temp. shift</translation>
+    </message>
+    <message>
+        <source>Liczba dni do następnego pierwszego dnia okresu</source>
+        <translation>Days until the next first day of period</translation>
+    </message>
+    <message>
+        <source>Liczba zapisanych pomiarów temperatury</source>
+        <translation>Number of temperature readings saved</translation>
+    </message>
+    <message>
+        <source>Dzień cyklu pierwszego wyższego pomiaru, a w nawiasie dzień cyklu, w którym wzrost potwierdzono (reguła 3 nad 6)</source>
+        <translation>Cycle day of the first higher reading, and in brackets the cycle day on which the shift was confirmed (3 over 6 rule)</translation>
+    </message>
+</context>
+<context>
     <name>DateDialog</name>
     <message>
         <source>Data</source>
@@ -65,6 +135,29 @@ or after “--”: miravela -- -name
     <message>
         <source>Pytanie</source>
         <translation>Question</translation>
+    </message>
+</context>
+<context>
+    <name>KeptCopies</name>
+    <message>
+        <source>plik jest za duży (%1)</source>
+        <translation>the file is too large (%1)</translation>
+    </message>
+    <message>
+        <source>w miejscu kopii jest folder</source>
+        <translation>a folder stands in place of the copy</translation>
+    </message>
+    <message>
+        <source>w miejscu kopii jest dowiązanie</source>
+        <translation>a link stands in place of the copy</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>plik zmienia się w czasie odczytu</source>
+        <translation>the file changes while it is read</translation>
     </message>
 </context>
 <context>
@@ -86,10 +179,36 @@ or after “--”: miravela -- -name
     </message>
 </context>
 <context>
+    <name>PadFile</name>
+    <message>
+        <source>plik zawiera bajty zerowe, jest uszkodzony</source>
+        <translation>the file holds null bytes: it is damaged</translation>
+    </message>
+    <message>
+        <source>dokument RTF jest uszkodzony albo niepełny</source>
+        <translation>the RTF document is damaged or incomplete</translation>
+    </message>
+</context>
+<context>
     <name>PeriodEntries</name>
     <message>
         <source>Czy na pewno usunąć zaznaczony rekord ???</source>
         <translation>Are you sure you want to delete the selected entry?</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodFile</name>
+    <message>
+        <source>plik jest pusty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>plik zawiera bajty zerowe, jest uszkodzony</source>
+        <translation>the file holds null bytes: it is damaged</translation>
+    </message>
+    <message>
+        <source>brak ostatniego wiersza „%1”: plik jest niepełny albo to nie Daty.txt</source>
+        <translation>the last line “%1” is missing: the file is incomplete or not a Daty.txt</translation>
     </message>
 </context>
 <context>
@@ -236,6 +355,185 @@ Close the program on that computer and start it here again.</translation>
     <message>
         <source>Pierwszy dzień okresu / Pomiar temperatury</source>
         <translation>First day of period / Temperature readings</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>LiczDni</source>
+        <translation>Day counter</translation>
+    </message>
+    <message>
+        <source>Kalendarzyk</source>
+        <translation>Fertile days</translation>
+    </message>
+    <message>
+        <source>Wykres</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Statystyka cykli</source>
+        <translation>Cycle statistics</translation>
+    </message>
+    <message>
+        <source>Dane</source>
+        <translation>Entries</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zestawienie</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Przywróć kopię…</source>
+        <translation>Restore backup…</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Edycja</source>
+        <translation>Add reading</translation>
+    </message>
+    <message>
+        <source>Ocena temperatury (3 nad 6)</source>
+        <translation>Temperature shift (3 over 6)</translation>
+    </message>
+    <message>
+        <source>Notatnik</source>
+        <translation>Notebook</translation>
+    </message>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>O programie</source>
+        <translation>Using Miravela</translation>
+    </message>
+    <message>
+        <source>Licencja</source>
+        <translation>License</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Cykl miesiączkowy</source>
+        <translation>Cycle length</translation>
+    </message>
+    <message>
+        <source>dniowy</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>Początek okresu</source>
+        <translation>First day of period</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Pierwszy dzień okresu / Pomiar temp.</source>
+        <translation>First day of period / Readings</translation>
+    </message>
+    <message>
+        <source>Pomiar temp.</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Z rozwijanej listy należy wybrać długość cyklu miesiączkowego.</source>
+        <translation>Choose the length of your menstrual cycle from the list.</translation>
+    </message>
+    <message>
+        <source>W kalendarzu należy zaznaczyć pierwszy dzień okresu.</source>
+        <translation>Mark the first day of your period in the calendar.</translation>
+    </message>
+    <message>
+        <source>Lista wszystkich wpisów znajdujących się w bazie danych.</source>
+        <translation>The list of all your saved entries.</translation>
+    </message>
+    <message>
+        <source>Oblicza dni płodne przy pomocy metody Knausa i Ogino.</source>
+        <translation>Works out the fertile days by the Knaus-Ogino method.</translation>
+    </message>
+    <message>
+        <source>Na podstawie długości cyklu i pierwszego dnia okresu oblicza dni płodne.</source>
+        <translation>Works out the fertile days from the cycle length and the first day.</translation>
+    </message>
+    <message>
+        <source>Drukuje &quot;Kalendarzyk małżeński&quot;.</source>
+        <translation>Prints the fertile-day calendar.</translation>
+    </message>
+    <message>
+        <source>Obsługuje dane związane z pomiarami temperatury.</source>
+        <translation>Keeps your basal temperature readings.</translation>
+    </message>
+    <message>
+        <source>Umożliwia dopisanie do bazy danych nowych pomiarów temperatury.</source>
+        <translation>Adds a new temperature reading to your entries.</translation>
+    </message>
+    <message>
+        <source>Tworzy wykres pomiarów temperatury dla zaznaczonego cyklu.</source>
+        <translation>Draws the temperature chart of the selected cycle.</translation>
+    </message>
+    <message>
+        <source>Obsługuje dane związane z pierwszym dniem okresu i pomiarami temp.</source>
+        <translation>Keeps the first days of your periods and your readings.</translation>
+    </message>
+    <message>
+        <source>Zapisuje pierwszy dzień okresu (dzień zaznaczony w kalendarzu).</source>
+        <translation>Saves the first day of period (the day marked in the calendar).</translation>
+    </message>
+    <message>
+        <source>Bezpowrotnie usuwa zaznaczony wpis z bazy danych.</source>
+        <translation>Deletes the selected entry for good.</translation>
+    </message>
+    <message>
+        <source>Tworzy wielomiesięczne zestawienie pierwszych dni okresu i pomiarów temp.</source>
+        <translation>Makes a summary of all first days of period and readings.</translation>
+    </message>
+    <message>
+        <source>Oblicza liczbę dni pomiędzy dwoma datami.</source>
+        <translation>Counts the days between two dates.</translation>
+    </message>
+    <message>
+        <source>Otwiera program.</source>
+        <translation>Opens the day counter.</translation>
+    </message>
+    <message>
+        <source>Trzy niezależne tablice umożliwiające notowanie uwag i obserwacji.</source>
+        <translation>Three separate pads for your notes and observations.</translation>
+    </message>
+    <message>
+        <source>Otwiera notatnik.</source>
+        <translation>Opens the notebook.</translation>
+    </message>
+    <message>
+        <source>Wyniki pomarów temperatury dla zaznaczonego cyklu.</source>
+        <translation>The temperature readings of the selected cycle.</translation>
+    </message>
+    <message>
+        <source>Wybierz długość cyklu z listy !</source>
+        <translation>Choose the cycle length from the list.</translation>
+    </message>
+    <message>
+        <source>Zmiany wprowadzone od uruchomienia programu nie zostały zapisane. Zwolnij miejsce na dysku albo sprawdź, czy w folderze z danymi można zapisywać pliki, i spróbuj ponownie. Rezygnacja oznacza utratę tych zmian.</source>
+        <translation>The changes made since the program started have not been saved. Free some disk space, or check that files can be written in the data folder, and try again. Cancelling means losing these changes.</translation>
     </message>
 </context>
 <context>
@@ -533,6 +831,109 @@ in the calendar and press &quot;Save&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>TFormK</name>
+    <message>
+        <source>Przywróć kopię</source>
+        <translation>Restore backup</translation>
+    </message>
+    <message>
+        <source>&amp;Kopie zapasowe, od najnowszej:</source>
+        <translation>&amp;Backup copies, newest first:</translation>
+    </message>
+    <message>
+        <source>Kopia pliku</source>
+        <translation>Copy of</translation>
+    </message>
+    <message>
+        <source>Zrobiona</source>
+        <translation>Made</translation>
+    </message>
+    <message>
+        <source>Zawartość</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Kopie zapasowe</source>
+        <translation>Backup copies</translation>
+    </message>
+    <message>
+        <source>Za&amp;wartość wybranej kopii:</source>
+        <translation>&amp;Contents of the selected copy:</translation>
+    </message>
+    <message>
+        <source>Zawartość wybranej kopii</source>
+        <translation>Contents of the selected copy</translation>
+    </message>
+    <message>
+        <source>&amp;Przywróć</source>
+        <translation>&amp;Restore</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>nie do przywrócenia: %1</source>
+        <translation>cannot be restored: %1</translation>
+    </message>
+    <message>
+        <source>Nie można przejrzeć folderu „%1”: %2</source>
+        <translation>Cannot look through the folder “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Nie ma jeszcze kopii zapasowych. Program robi je sam, zapisując zmienione dane przy zakończeniu pracy.</source>
+        <translation>There are no backup copies yet. The program makes them itself when it saves changed data as you close it.</translation>
+    </message>
+    <message>
+        <source>bez wpisów</source>
+        <translation>no entries</translation>
+    </message>
+    <message>
+        <source>wpisy: %1, najnowszy: %2</source>
+        <translation>entries: %1, newest: %2</translation>
+    </message>
+    <message>
+        <source>, inne wiersze: %1</source>
+        <translation>, other lines: %1</translation>
+    </message>
+    <message>
+        <source>%1, pusty</source>
+        <translation>%1, empty</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Tej kopii nie można przywrócić: %1.</source>
+        <translation>This copy cannot be restored: %1.</translation>
+    </message>
+    <message>
+        <source>Przywrócić plik %1 z kopii zapasowej z %2?</source>
+        <translation>Restore %1 from the backup copy of %2?</translation>
+    </message>
+    <message>
+        <source>Niezapisane zmiany w tym pliku zostaną zastąpione zawartością kopii. Program najpierw zachowa je jako kopię zapasową, więc przywrócenie można cofnąć, przywracając tamtą kopię.</source>
+        <translation>The unsaved changes to this file will be replaced by the copy&apos;s contents. The program first keeps them as a backup copy, so you can undo this by restoring that copy.</translation>
+    </message>
+    <message>
+        <source>Obecna zawartość pliku zostanie zachowana jako kopia zapasowa, więc przywrócenie można cofnąć, przywracając tamtą kopię.</source>
+        <translation>The file&apos;s present contents will be kept as a backup copy, so you can undo this by restoring that copy.</translation>
+    </message>
+    <message>
+        <source>Nie przywrócono pliku %1: %2</source>
+        <translation>%1 was not restored: %2</translation>
+    </message>
+    <message>
+        <source>Przywrócono plik %1 z kopii zapasowej z %2, ale program nie może go wczytać: %3</source>
+        <translation>%1 was restored from the backup copy of %2, but the program cannot read it: %3</translation>
+    </message>
+    <message>
+        <source>Przywrócono plik %1 z kopii zapasowej z %2.</source>
+        <translation>%1 was restored from the backup copy of %2.</translation>
+    </message>
+</context>
+<context>
     <name>TFormL</name>
     <message>
         <source>Miravela 2.0
@@ -624,6 +1025,218 @@ LICENSE that comes with the program.</translation>
     <message>
         <source>Oblicz</source>
         <translation>Count</translation>
+    </message>
+</context>
+<context>
+    <name>TFormN</name>
+    <message>
+        <source>Notatnik</source>
+        <translation>Notebook</translation>
+    </message>
+    <message>
+        <source>Notatka (%1)</source>
+        <translation>Pad (%1)</translation>
+    </message>
+    <message>
+        <source>Wyczyść</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Wybraną datę dopisuje do notatnika.</source>
+        <translation>Adds the chosen date to the pad.</translation>
+    </message>
+    <message>
+        <source>Bezpowrotnie usuwa całą zawartość notatnika.</source>
+        <translation>Deletes everything on the pad for good.</translation>
+    </message>
+    <message>
+        <source>Drukuje zawartość notatnika.</source>
+        <translation>Prints the pad.</translation>
+    </message>
+    <message>
+        <source>Czy na pewno usunąć zawartość tej strony Notatnika ???</source>
+        <translation>Are you sure you want to delete everything on this pad?</translation>
+    </message>
+</context>
+<context>
+    <name>TFormST</name>
+    <message>
+        <source>Statystyka cykli</source>
+        <translation>Cycle statistics</translation>
+    </message>
+    <message>
+        <source>To pomoc w czytaniu własnych zapisów, a nie osobna metoda: granice dni płodnych wyznaczają reguły metody, którą stosujesz.</source>
+        <translation>This helps you read your own records; it is not a method of its own: the rules of the method you follow set the limits of the fertile days.</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cykle</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>Długość cyklu</source>
+        <translation>Cycle length</translation>
+    </message>
+    <message>
+        <source>Metoda kalendarzowa</source>
+        <translation>Calendar method</translation>
+    </message>
+    <message>
+        <source>Następna miesiączka</source>
+        <translation>Next period</translation>
+    </message>
+    <message>
+        <source>Długości ostatnich cykli</source>
+        <translation>Recent cycle lengths</translation>
+    </message>
+    <message>
+        <source>Brak zakończonego cyklu: do obliczeń potrzebne są co najmniej dwa zapisane pierwsze dni okresu.</source>
+        <translation>No completed cycle yet: the figures need at least two saved first days of period.</translation>
+    </message>
+    <message>
+        <source>Brak cyklu do obliczeń: każdy zakończony cykl ma mniej niż %1 lub więcej niż %2 dni.</source>
+        <translation>No cycle to count: every completed cycle is shorter than %1 or longer than %2 days.</translation>
+    </message>
+    <message>
+        <source>Linia przerywana: średnia, %1 dnia. Zakreskowane: cykle pominięte w obliczeniach.</source>
+        <translation>Dashed line: the average, %1 days. Hatched: cycles left out of the figures.</translation>
+    </message>
+    <message>
+        <source>Zakreskowane: cykle pominięte w obliczeniach.</source>
+        <translation>Hatched: cycles left out of the figures.</translation>
+    </message>
+    <message>
+        <source>1 dzień</source>
+        <translation>1 day</translation>
+    </message>
+    <message>
+        <source>%1 dni</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Cykle w obliczeniach: %1</source>
+        <translation>Cycles counted: %1</translation>
+    </message>
+    <message>
+        <source>Najkrótszy: %1</source>
+        <translation>Shortest: %1</translation>
+    </message>
+    <message>
+        <source>Najdłuższy: %1</source>
+        <translation>Longest: %1</translation>
+    </message>
+    <message>
+        <source>Średnia: %1 dnia</source>
+        <translation>Average: %1 days</translation>
+    </message>
+    <message>
+        <source>Mediana: %1</source>
+        <translation>Median: %1</translation>
+    </message>
+    <message>
+        <source>%1 dnia</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Odchylenie standardowe: %1</source>
+        <translation>Standard deviation: %1</translation>
+    </message>
+    <message>
+        <source>Pominięte (poniżej %1 lub ponad %2 dni): %3</source>
+        <translation>Left out (under %1 or over %2 days): %3</translation>
+    </message>
+    <message>
+        <source>Dni płodne: od %1. do %2. dnia cyklu</source>
+        <translation>Fertile days: cycle day %1 to %2</translation>
+    </message>
+    <message>
+        <source>W bieżącym cyklu: od %1 do %2</source>
+        <translation>This cycle: %1 to %2</translation>
+    </message>
+    <message>
+        <source>Ta ocena wymaga co najmniej %1 cykli; w obliczeniach jest ich %2.</source>
+        <translation>This estimate needs at least %1 cycles; only %2 are counted.</translation>
+    </message>
+    <message>
+        <source>Spodziewana: %1</source>
+        <translation>Expected: %1</translation>
+    </message>
+    <message>
+        <source>Między %1 a %2</source>
+        <translation>Between %1 and %2</translation>
+    </message>
+    <message>
+        <source>Wiersze bez daty początku okresu, pominięte: %1</source>
+        <translation>Lines without a first day of period, left out: %1</translation>
+    </message>
+    <message>
+        <source>Daty zapisane więcej niż raz, liczone raz: %1</source>
+        <translation>Dates saved more than once, counted once: %1</translation>
+    </message>
+    <message>
+        <source>Stan na %1</source>
+        <translation>As of %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWT</name>
+    <message>
+        <source>Pomiar %1</source>
+        <translation>Reading %1</translation>
+    </message>
+    <message>
+        <source>Wykres pomiarów temperatury</source>
+        <translation>Temperature chart</translation>
+    </message>
+    <message>
+        <source>Rysuj</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Odśwież</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>dzień %1: %2 °C</source>
+        <translation>day %1: %2 °C</translation>
+    </message>
+    <message>
+        <source>Wzrost temperatury: dzień %1, potwierdzony dnia %2</source>
+        <translation>Temperature shift: day %1, confirmed on day %2</translation>
+    </message>
+    <message>
+        <source>Linia pokrywająca: %1 °C</source>
+        <translation>Coverline: %1 °C</translation>
+    </message>
+    <message>
+        <source>Brak potwierdzonego wzrostu temperatury</source>
+        <translation>No confirmed temperature shift</translation>
+    </message>
+    <message>
+        <source>Wykres pomiarów temperatury  -  Początek okresu  </source>
+        <translation>Temperature chart  -  First day of period  </translation>
+    </message>
+</context>
+<context>
+    <name>UserSettings</name>
+    <message>
+        <source>nie można utworzyć folderu %1</source>
+        <translation>cannot create the folder %1</translation>
     </message>
 </context>
 <context>

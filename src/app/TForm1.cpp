@@ -115,13 +115,13 @@ void TForm1::createMenu()
     bar->setObjectName(QStringLiteral("MainMenu1"));
     setMenuBar(bar);
 
-    Liczdni1 = menuItem(this, QStringLiteral("Liczdni1"), QStringLiteral("LiczDni"));
+    Liczdni1 = menuItem(this, QStringLiteral("Liczdni1"), tr("LiczDni"));
     bar->addAction(Liczdni1);
 
-    Plik1 = bar->addMenu(QStringLiteral("Kalendarzyk"));
+    Plik1 = bar->addMenu(tr("Kalendarzyk"));
     Plik1->setObjectName(QStringLiteral("Plik1"));
-    Otw1 = menuItem(this, QStringLiteral("Otw1"), QStringLiteral("Wykres"));
-    Drukuj1 = menuItem(this, QStringLiteral("Drukuj1"), QStringLiteral("Drukuj"));
+    Otw1 = menuItem(this, QStringLiteral("Otw1"), tr("Wykres"));
+    Drukuj1 = menuItem(this, QStringLiteral("Drukuj1"), tr("Drukuj"));
     Plik1->addAction(Otw1);
     Plik1->addSeparator();
     Plik1->addAction(Drukuj1);
@@ -129,11 +129,11 @@ void TForm1::createMenu()
     Plik1->addSeparator();
     Plik1->addAction(Statystyka1);
 
-    Dane1 = bar->addMenu(QStringLiteral("Dane"));
+    Dane1 = bar->addMenu(tr("Dane"));
     Dane1->setObjectName(QStringLiteral("Dane1"));
-    Zapisz1 = menuItem(this, QStringLiteral("Zapisz1"), QStringLiteral("Zapisz"));
-    Usu1 = menuItem(this, QStringLiteral("Usu1"), QStringLiteral("Usuń"));
-    Zestawienie1 = menuItem(this, QStringLiteral("Zestawienie1"), QStringLiteral("Zestawienie"));
+    Zapisz1 = menuItem(this, QStringLiteral("Zapisz1"), tr("Zapisz"));
+    Usu1 = menuItem(this, QStringLiteral("Usu1"), tr("Usuń"));
+    Zestawienie1 = menuItem(this, QStringLiteral("Zestawienie1"), tr("Zestawienie"));
     Dane1->addAction(Zapisz1);
     Dane1->addAction(Usu1);
     Dane1->addSeparator();
@@ -142,10 +142,10 @@ void TForm1::createMenu()
     Przywroc1 = menuItem(this, QStringLiteral("Przywroc1"), tr("Przywróć kopię…"));
     Dane1->addAction(Przywroc1);
 
-    Temperatury1 = bar->addMenu(QStringLiteral("Temperatura"));
+    Temperatury1 = bar->addMenu(tr("Temperatura"));
     Temperatury1->setObjectName(QStringLiteral("Temperatury1"));
-    Edycja1 = menuItem(this, QStringLiteral("Edycja1"), QStringLiteral("Edycja"));
-    Wykres1 = menuItem(this, QStringLiteral("Wykres1"), QStringLiteral("Wykres"));
+    Edycja1 = menuItem(this, QStringLiteral("Edycja1"), tr("Edycja"));
+    Wykres1 = menuItem(this, QStringLiteral("Wykres1"), tr("Wykres"));
     Temperatury1->addAction(Edycja1);
     Temperatury1->addSeparator();
     Temperatury1->addAction(Wykres1);
@@ -155,14 +155,14 @@ void TForm1::createMenu()
     Temperatury1->addSeparator();
     Temperatury1->addAction(Ocena1);
 
-    Notatnik1 = menuItem(this, QStringLiteral("Notatnik1"), QStringLiteral("Notatnik"));
+    Notatnik1 = menuItem(this, QStringLiteral("Notatnik1"), tr("Notatnik"));
     bar->addAction(Notatnik1);
 
-    Pomoc1 = bar->addMenu(QStringLiteral("Pomoc"));
+    Pomoc1 = bar->addMenu(tr("Pomoc"));
     Pomoc1->setObjectName(QStringLiteral("Pomoc1"));
-    Oprogramie1 = menuItem(this, QStringLiteral("Oprogramie1"), QStringLiteral("O programie"));
-    Licencja1 = menuItem(this, QStringLiteral("Licencja1"), QStringLiteral("Licencja"));
-    About1 = menuItem(this, QStringLiteral("About1"), QStringLiteral("About"));
+    Oprogramie1 = menuItem(this, QStringLiteral("Oprogramie1"), tr("O programie"));
+    Licencja1 = menuItem(this, QStringLiteral("Licencja1"), tr("Licencja"));
+    About1 = menuItem(this, QStringLiteral("About1"), tr("About"));
     Pomoc1->addAction(Oprogramie1);
     Pomoc1->addSeparator();
     Pomoc1->addAction(Licencja1);
@@ -173,9 +173,8 @@ void TForm1::createMenu()
 void TForm1::createCycleInputs()
 {
     GroupBox5 = groupBox(ClientArea, QStringLiteral("GroupBox5"), QString(), { 16, 8, 217, 41 });
-    Label1 = makeLabel(
-        GroupBox5, QStringLiteral("Label1"), QStringLiteral("Cykl miesiączkowy"), { 16, 16 });
-    Label2 = makeLabel(GroupBox5, QStringLiteral("Label2"), QStringLiteral("dniowy"), { 168, 16 });
+    Label1 = makeLabel(GroupBox5, QStringLiteral("Label1"), tr("Cykl miesiączkowy"), { 16, 16 });
+    Label2 = makeLabel(GroupBox5, QStringLiteral("Label2"), tr("dniowy"), { 168, 16 });
     ComboBox1 = new QComboBox(GroupBox5);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setEditable(true);
@@ -189,8 +188,8 @@ void TForm1::createCycleInputs()
     setColour(ComboBox1, QPalette::Base, Colours::lightGreen);
     setColour(ComboBox1->lineEdit(), QPalette::Base, Colours::lightGreen);
 
-    GroupBox6 = groupBox(ClientArea, QStringLiteral("GroupBox6"), QStringLiteral("Początek okresu"),
-        { 16, 56, 217, 169 });
+    GroupBox6 = groupBox(
+        ClientArea, QStringLiteral("GroupBox6"), tr("Początek okresu"), { 16, 56, 217, 169 });
     SpeedButton1
         = new MonthButton(MonthButton::Previous, QStringLiteral("SpeedButton1"), GroupBox6);
     SpeedButton1->move(16, 16);
@@ -203,35 +202,34 @@ void TForm1::createCycleInputs()
 
 void TForm1::createButtons()
 {
-    GroupBox1 = groupBox(
-        ClientArea, QStringLiteral("GroupBox1"), QStringLiteral("Kalendarzyk"), { 248, 8, 89, 89 });
-    Button1 = button(GroupBox1, QStringLiteral("Button1"), QStringLiteral("Wykres"), { 256, 32 });
-    Button2 = button(GroupBox1, QStringLiteral("Button2"), QStringLiteral("Drukuj"), { 256, 64 });
+    GroupBox1
+        = groupBox(ClientArea, QStringLiteral("GroupBox1"), tr("Kalendarzyk"), { 248, 8, 89, 89 });
+    Button1 = button(GroupBox1, QStringLiteral("Button1"), tr("Wykres"), { 256, 32 });
+    Button2 = button(GroupBox1, QStringLiteral("Button2"), tr("Drukuj"), { 256, 64 });
 
-    GroupBox8 = groupBox(ClientArea, QStringLiteral("GroupBox8"), QStringLiteral("Temperatura"),
-        { 248, 104, 89, 89 });
-    Button7 = button(GroupBox8, QStringLiteral("Button7"), QStringLiteral("Edycja"), { 256, 128 });
-    Button8 = button(GroupBox8, QStringLiteral("Button8"), QStringLiteral("Wykres"), { 256, 160 });
+    GroupBox8 = groupBox(
+        ClientArea, QStringLiteral("GroupBox8"), tr("Temperatura"), { 248, 104, 89, 89 });
+    Button7 = button(GroupBox8, QStringLiteral("Button7"), tr("Edycja"), { 256, 128 });
+    Button8 = button(GroupBox8, QStringLiteral("Button8"), tr("Wykres"), { 256, 160 });
 
-    GroupBox2 = groupBox(
-        ClientArea, QStringLiteral("GroupBox2"), QStringLiteral("Dane"), { 248, 200, 89, 121 });
-    Button3 = button(GroupBox2, QStringLiteral("Button3"), QStringLiteral("Zapisz"), { 256, 224 });
-    Button4 = button(GroupBox2, QStringLiteral("Button4"), QStringLiteral("Usuń"), { 256, 256 });
-    Button5
-        = button(GroupBox2, QStringLiteral("Button5"), QStringLiteral("Zestawienie"), { 256, 288 });
+    GroupBox2
+        = groupBox(ClientArea, QStringLiteral("GroupBox2"), tr("Dane"), { 248, 200, 89, 121 });
+    Button3 = button(GroupBox2, QStringLiteral("Button3"), tr("Zapisz"), { 256, 224 });
+    Button4 = button(GroupBox2, QStringLiteral("Button4"), tr("Usuń"), { 256, 256 });
+    Button5 = button(GroupBox2, QStringLiteral("Button5"), tr("Zestawienie"), { 256, 288 });
 
-    GroupBox9 = groupBox(
-        ClientArea, QStringLiteral("GroupBox9"), QStringLiteral("LiczDni"), { 352, 8, 89, 57 });
-    Button9 = button(GroupBox9, QStringLiteral("Button9"), QStringLiteral("Otwórz"), { 360, 32 });
+    GroupBox9
+        = groupBox(ClientArea, QStringLiteral("GroupBox9"), tr("LiczDni"), { 352, 8, 89, 57 });
+    Button9 = button(GroupBox9, QStringLiteral("Button9"), tr("Otwórz"), { 360, 32 });
 
-    GroupBox3 = groupBox(
-        ClientArea, QStringLiteral("GroupBox3"), QStringLiteral("Notatnik"), { 352, 72, 89, 57 });
-    Button6 = button(GroupBox3, QStringLiteral("Button6"), QStringLiteral("Otwórz"), { 360, 96 });
+    GroupBox3
+        = groupBox(ClientArea, QStringLiteral("GroupBox3"), tr("Notatnik"), { 352, 72, 89, 57 });
+    Button6 = button(GroupBox3, QStringLiteral("Button6"), tr("Otwórz"), { 360, 96 });
 
     GroupBox7 = groupBox(ClientArea, QStringLiteral("GroupBox7"),
-        QStringLiteral("Pierwszy dzień okresu / Pomiar temp."), { 16, 232, 217, 89 });
-    GroupBox4 = groupBox(ClientArea, QStringLiteral("GroupBox4"), QStringLiteral("Pomiar temp."),
-        { 352, 136, 89, 185 });
+        tr("Pierwszy dzień okresu / Pomiar temp."), { 16, 232, 217, 89 });
+    GroupBox4 = groupBox(
+        ClientArea, QStringLiteral("GroupBox4"), tr("Pomiar temp."), { 352, 136, 89, 185 });
 }
 
 void TForm1::createEntryViews()
@@ -245,27 +243,26 @@ void TForm1::createEntryViews()
 
 void TForm1::setHints()
 {
-    const auto hint = [this](QWidget *control, const char *text) {
-        setHint(control, QString::fromUtf8(text), StatusBar1, 1);
-    };
-    hint(GroupBox5, "Z rozwijanej listy należy wybrać długość cyklu miesiączkowego.");
-    hint(GroupBox6, "W kalendarzu należy zaznaczyć pierwszy dzień okresu.");
-    hint(GroupBox7, "Lista wszystkich wpisów znajdujących się w bazie danych.");
-    hint(GroupBox1, "Oblicza dni płodne przy pomocy metody Knausa i Ogino.");
-    hint(Button1, "Na podstawie długości cyklu i pierwszego dnia okresu oblicza dni płodne.");
-    hint(Button2, "Drukuje \"Kalendarzyk małżeński\".");
-    hint(GroupBox8, "Obsługuje dane związane z pomiarami temperatury.");
-    hint(Button7, "Umożliwia dopisanie do bazy danych nowych pomiarów temperatury.");
-    hint(Button8, "Tworzy wykres pomiarów temperatury dla zaznaczonego cyklu.");
-    hint(GroupBox2, "Obsługuje dane związane z pierwszym dniem okresu i pomiarami temp.");
-    hint(Button3, "Zapisuje pierwszy dzień okresu (dzień zaznaczony w kalendarzu).");
-    hint(Button4, "Bezpowrotnie usuwa zaznaczony wpis z bazy danych.");
-    hint(Button5, "Tworzy wielomiesięczne zestawienie pierwszych dni okresu i pomiarów temp.");
-    hint(GroupBox9, "Oblicza liczbę dni pomiędzy dwoma datami.");
-    hint(Button9, "Otwiera program.");
-    hint(GroupBox3, "Trzy niezależne tablice umożliwiające notowanie uwag i obserwacji.");
-    hint(Button6, "Otwiera notatnik.");
-    hint(GroupBox4, "Wyniki pomarów temperatury dla zaznaczonego cyklu.");
+    const auto hint
+        = [this](QWidget *control, const QString &text) { setHint(control, text, StatusBar1, 1); };
+    hint(GroupBox5, tr("Z rozwijanej listy należy wybrać długość cyklu miesiączkowego."));
+    hint(GroupBox6, tr("W kalendarzu należy zaznaczyć pierwszy dzień okresu."));
+    hint(GroupBox7, tr("Lista wszystkich wpisów znajdujących się w bazie danych."));
+    hint(GroupBox1, tr("Oblicza dni płodne przy pomocy metody Knausa i Ogino."));
+    hint(Button1, tr("Na podstawie długości cyklu i pierwszego dnia okresu oblicza dni płodne."));
+    hint(Button2, tr("Drukuje \"Kalendarzyk małżeński\"."));
+    hint(GroupBox8, tr("Obsługuje dane związane z pomiarami temperatury."));
+    hint(Button7, tr("Umożliwia dopisanie do bazy danych nowych pomiarów temperatury."));
+    hint(Button8, tr("Tworzy wykres pomiarów temperatury dla zaznaczonego cyklu."));
+    hint(GroupBox2, tr("Obsługuje dane związane z pierwszym dniem okresu i pomiarami temp."));
+    hint(Button3, tr("Zapisuje pierwszy dzień okresu (dzień zaznaczony w kalendarzu)."));
+    hint(Button4, tr("Bezpowrotnie usuwa zaznaczony wpis z bazy danych."));
+    hint(Button5, tr("Tworzy wielomiesięczne zestawienie pierwszych dni okresu i pomiarów temp."));
+    hint(GroupBox9, tr("Oblicza liczbę dni pomiędzy dwoma datami."));
+    hint(Button9, tr("Otwiera program."));
+    hint(GroupBox3, tr("Trzy niezależne tablice umożliwiające notowanie uwag i obserwacji."));
+    hint(Button6, tr("Otwiera notatnik."));
+    hint(GroupBox4, tr("Wyniki pomarów temperatury dla zaznaczonego cyklu."));
 }
 
 void TForm1::connectHandlers()
@@ -430,7 +427,7 @@ void TForm1::ComboBox1Change()
 {
     closeChart();
     if (ComboBox1->currentText().isEmpty())
-        Dialogs::instance().notice(this, QStringLiteral("Wybierz długość cyklu z listy !"));
+        Dialogs::instance().notice(this, tr("Wybierz długość cyklu z listy !"));
 }
 
 PrintDialog &TForm1::printDialog()
@@ -476,10 +473,10 @@ bool TForm1::closeDataSet()
             TextDataSet1->close();
             return true;
         } catch (const std::exception &failure) {
-            const QString explanation = QStringLiteral(
-                "Zmiany wprowadzone od uruchomienia programu nie zostały zapisane. "
-                "Zwolnij miejsce na dysku albo sprawdź, czy w folderze z danymi można "
-                "zapisywać pliki, i spróbuj ponownie. Rezygnacja oznacza utratę tych zmian.");
+            const QString explanation
+                = tr("Zmiany wprowadzone od uruchomienia programu nie zostały zapisane. "
+                     "Zwolnij miejsce na dysku albo sprawdź, czy w folderze z danymi można "
+                     "zapisywać pliki, i spróbuj ponownie. Rezygnacja oznacza utratę tych zmian.");
             if (!Dialogs::instance().retry(
                     this, QString::fromUtf8(failure.what()) + QStringLiteral("\n\n") + explanation))
                 return false;

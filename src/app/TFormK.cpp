@@ -12,6 +12,7 @@
 #include "notebook/TFormN.h"
 #include "ui/Clock.h"
 #include "ui/Controls.h"
+#include "ui/DateTexts.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
 
@@ -40,6 +41,14 @@ QString sizeText(qint64 bytes)
     if (bytes < 1024)
         return QStringLiteral("%1 B").arg(bytes);
     return QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
+
+// When a copy was made, "DD.MM.YYYY HH:MM:SS" from its name, with the date in
+// the order of the interface's locale; as it stands when it names no real day.
+QString madeShown(const QString &madeText)
+{
+    const QDate day = QDate::fromString(madeText.left(10), QStringLiteral("dd.MM.yyyy"));
+    return day.isValid() ? numericDateText(day) + madeText.mid(10) : madeText;
 }
 
 // The lines of Daty.txt as the entry grid shows them, one under another.
@@ -123,10 +132,11 @@ void TFormK::listCopies(const QString &selectedPath)
     for (const KeptCopy &copy : listKeptCopies(files, backupFolder)) {
         const Judgement judgement = judgeCopy(copy, seen);
         const QString &problem = judgement.problem;
-        m_copies.push_back({ copy.path, copy.fileName, copy.madeText, problem });
+        const QString made = madeShown(copy.madeText);
+        m_copies.push_back({ copy.path, copy.fileName, made, problem });
 
         auto *item = new QTreeWidgetItem(ListView1,
-            { copy.fileName, copy.madeText,
+            { copy.fileName, made,
                 problem.isEmpty() ? judgement.holds : tr("nie do przywrócenia: %1").arg(problem) });
         item->setToolTip(HoldsColumn, item->text(HoldsColumn));
         if (!problem.isEmpty())

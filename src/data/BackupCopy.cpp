@@ -193,7 +193,8 @@ BackupCopy BackupCopy::make(const QString &path, const QString &file, const Back
     copy.m_fileName = given.fileName();
     copy.m_keep = backups.keep;
     const auto problem = [&](const QString &reason) {
-        copy.m_error = QStringLiteral("Nie można zrobić kopii zapasowej pliku %1 w folderze %2: %3")
+        copy.m_error = QCoreApplication::translate(
+            "BackupCopy", "Nie można zrobić kopii zapasowej pliku %1 w folderze %2: %3")
                            .arg(given.fileName(), backups.folderName, reason);
         return copy;
     };

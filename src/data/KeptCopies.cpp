@@ -18,11 +18,6 @@ using namespace posixfile;
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("KeptCopies", text);
-}
-
 // "yyyy-MM-dd-HHmmss" as "dd.MM.yyyy HH:mm:ss", whatever the digits say.
 QString madeText(const QString &stamp)
 {
@@ -51,7 +46,7 @@ struct FileCopies {
 
 QString tooLarge(qint64 size)
 {
-    return translated("plik jest za duży (%1)")
+    return QCoreApplication::translate("KeptCopies", "plik jest za duży (%1)")
         .arg(QLocale().formattedDataSize(size, 1, QLocale::DataSizeTraditionalFormat));
 }
 
@@ -96,11 +91,11 @@ CopyBytes readKeptCopy(const QString &path, qint64 largest)
     if (::lstat(name.constData(), &status) != 0)
         return { {}, describe(errno) };
     if (S_ISDIR(status.st_mode))
-        return { {}, translated("w miejscu kopii jest folder") };
+        return { {}, QCoreApplication::translate("KeptCopies", "w miejscu kopii jest folder") };
     if (S_ISLNK(status.st_mode))
-        return { {}, translated("w miejscu kopii jest dowiązanie") };
+        return { {}, QCoreApplication::translate("KeptCopies", "w miejscu kopii jest dowiązanie") };
     if (!S_ISREG(status.st_mode))
-        return { {}, translated("to nie jest zwykły plik") };
+        return { {}, QCoreApplication::translate("KeptCopies", "to nie jest zwykły plik") };
 
     // Without waiting: what stands there now may no longer be that file.
     const int fd = openFile(name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
@@ -108,7 +103,7 @@ CopyBytes readKeptCopy(const QString &path, qint64 largest)
         return { {}, describe(errno) };
     CopyBytes copy;
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        copy.problem = translated("to nie jest zwykły plik");
+        copy.problem = QCoreApplication::translate("KeptCopies", "to nie jest zwykły plik");
     } else if (status.st_size > largest) {
         copy.problem = tooLarge(status.st_size);
     } else {
@@ -125,7 +120,8 @@ CopyBytes readKeptCopy(const QString &path, qint64 largest)
         else if (total > largest)
             copy.problem = tooLarge(total);
         else if (total == copy.bytes.size())
-            copy.problem = translated("plik zmienia się w czasie odczytu");
+            copy.problem
+                = QCoreApplication::translate("KeptCopies", "plik zmienia się w czasie odczytu");
         copy.bytes.truncate(total);
     }
     ::close(fd);

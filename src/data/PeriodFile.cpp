@@ -9,11 +9,6 @@
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("PeriodFile", text);
-}
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -47,11 +42,12 @@ PeriodFileSummary summarisePeriodFile(QByteArrayView bytes)
 {
     PeriodFileSummary summary;
     if (bytes.isEmpty()) {
-        summary.problem = translated("plik jest pusty");
+        summary.problem = QCoreApplication::translate("PeriodFile", "plik jest pusty");
         return summary;
     }
     if (bytes.contains('\0')) {
-        summary.problem = translated("plik zawiera bajty zerowe, jest uszkodzony");
+        summary.problem = QCoreApplication::translate(
+            "PeriodFile", "plik zawiera bajty zerowe, jest uszkodzony");
         return summary;
     }
     QByteArrayView last;

@@ -88,7 +88,10 @@ SaveResult UserSettings::setFlag(QByteArrayView key, bool value)
 {
     const QString where = folder();
     if (where.isEmpty() || !QDir().mkpath(where))
-        return { QStringLiteral("nie można utworzyć folderu %1").arg(where), {} };
+        return {
+            QCoreApplication::translate("UserSettings", "nie można utworzyć folderu %1").arg(where),
+            {}
+        };
     // A file that cannot be read whole is not replaced: what it holds beyond
     // this choice would be lost.
     const std::optional<QByteArray> contents = readSettings();

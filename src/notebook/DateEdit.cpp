@@ -2,6 +2,7 @@
 
 #include "ui/Clock.h"
 #include "ui/DateDialog.h"
+#include "ui/DateTexts.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -11,28 +12,6 @@
 namespace {
 
 constexpr int buttonWidth = 18;
-
-// The order of day, month and year in a date format, and its separator.
-struct DateOrder {
-    QString fields; // e.g. "dMy"
-    QChar separator;
-};
-
-DateOrder orderOf(const QString &format)
-{
-    DateOrder order { QString(), QChar() };
-    for (const QChar c : format) {
-        if ((c == u'd' || c == u'M' || c == u'y') && !order.fields.contains(c))
-            order.fields += c;
-        else if (!c.isLetter() && !order.fields.isEmpty() && order.separator.isNull())
-            order.separator = c;
-    }
-    if (order.fields.size() != 3)
-        order.fields = QStringLiteral("dMy");
-    if (order.separator.isNull() || order.separator.isSpace())
-        order.separator = u'.';
-    return order;
-}
 
 // "99.99.9999; ": a digit or a blank in each place, the separators fixed.
 QString inputMask(const QString &format)
@@ -75,15 +54,7 @@ DateEdit::DateEdit(const QString &objectName, QWidget *parent)
 
 QString DateEdit::displayFormat(const QString &systemShortFormat)
 {
-    const DateOrder order = orderOf(systemShortFormat);
-    const bool fourDigitYear = systemShortFormat.contains(QStringLiteral("yyyy"));
-    QStringList fields;
-    for (const QChar field : order.fields)
-        fields << (field == u'd' ? QStringLiteral("dd")
-                : field == u'M'  ? QStringLiteral("MM")
-                : fourDigitYear  ? QStringLiteral("yyyy")
-                                 : QStringLiteral("yy"));
-    return fields.join(order.separator);
+    return numericDateFormat(systemShortFormat, systemShortFormat.contains(QStringLiteral("yyyy")));
 }
 
 QString DateEdit::text() const
@@ -93,7 +64,7 @@ QString DateEdit::text() const
 
 QDate DateEdit::date() const
 {
-    const DateOrder order = orderOf(m_format);
+    const DateOrder order = dateOrder(m_format);
     const QStringList parts = text().split(order.separator);
     if (parts.size() != 3)
         return {};

@@ -11,11 +11,6 @@ namespace {
 constexpr int wordsShown = 8;
 constexpr int charactersShown = 60;
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("PadFile", text);
-}
-
 // The first words of a text, on one line, with "…" when there is more.
 QString firstWords(const QString &text)
 {
@@ -37,12 +32,14 @@ PadFileSummary summarisePadFile(QByteArrayView bytes)
     PadFileSummary summary;
     const bool rtf = RtfReader::isRtf(bytes);
     if (!rtf && bytes.contains('\0')) {
-        summary.problem = translated("plik zawiera bajty zerowe, jest uszkodzony");
+        summary.problem
+            = QCoreApplication::translate("PadFile", "plik zawiera bajty zerowe, jest uszkodzony");
         return summary;
     }
     QTextDocument document;
     if (!RtfReader::read(bytes, document)) {
-        summary.problem = translated("dokument RTF jest uszkodzony albo niepełny");
+        summary.problem
+            = QCoreApplication::translate("PadFile", "dokument RTF jest uszkodzony albo niepełny");
         return summary;
     }
     summary.firstWords = firstWords(document.toPlainText());

@@ -61,11 +61,11 @@ void printDocument(const QTextDocument &document, QPrinter &printer)
 
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("Drukarka jest niedostępna.");
+        throw printerUnavailable();
     const QList<int> pages = paintedPages(printer, copy->pageCount());
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (i > 0 && !printer.newPage())
-            throw std::runtime_error("Drukowanie nie powiodło się.");
+            throw printingFailed();
         painter.save();
         const QRectF area(0, pages[i] * page.height(), page.width(), page.height());
         painter.translate(0, -area.top());
@@ -77,7 +77,7 @@ void printDocument(const QTextDocument &document, QPrinter &printer)
         painter.restore();
     }
     if (!painter.end())
-        throw std::runtime_error("Drukowanie nie powiodło się.");
+        throw printingFailed();
 }
 
 // All of a pad's file; nothing when it cannot be read, or is too big to be a pad.
@@ -97,8 +97,7 @@ std::optional<QByteArray> readPadFile(const QString &fileName)
 
 TFormN::TFormN(Layout layout)
 {
-    makeFixedWindow(
-        this, QStringLiteral("FormN"), QStringLiteral("Notatnik"), clientWidth, clientHeight);
+    makeFixedWindow(this, QStringLiteral("FormN"), tr("Notatnik"), clientWidth, clientHeight);
     for (int i = 0; i < 3; ++i)
         createEditor(i);
     FormCreate();
@@ -138,7 +137,7 @@ void TFormN::createEditor(int index)
     pad.editor = new QTextEdit(m_waitingEditors.get());
     pad.editor->setObjectName(numbered("RichEdit", number));
     // The pad is read out under its tab's caption.
-    pad.editor->setAccessibleName(QStringLiteral("Notatka (%1)").arg(number));
+    pad.editor->setAccessibleName(tr("Notatka (%1)").arg(number));
     pad.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pad.editor->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
@@ -169,7 +168,7 @@ void TFormN::buildPage(int index)
 
     pad.page = new QWidget;
     pad.page->setObjectName(numbered("TabSheet", number));
-    const QString caption = QStringLiteral("Notatka (%1)").arg(number);
+    const QString caption = tr("Notatka (%1)").arg(number);
     PageControl1->addTab(pad.page, caption);
     pad.page->setAccessibleName(caption);
     pad.page->installEventFilter(this); // lays the page out when it gets its size
@@ -187,10 +186,10 @@ void TFormN::buildPage(int index)
 
     pad.date = new DateEdit(numbered("DateEdit", number), strip);
     pad.date->setGeometry(32, 16, 89, 21);
-    auto *clearButton = makeButton(
-        strip, numbered("Button", number), QStringLiteral("Wyczyść"), { 264, 16, 75, 25 });
-    auto *printButton = makeButton(
-        strip, numbered("Button", number + 3), QStringLiteral("Drukuj"), { 344, 16, 75, 25 });
+    auto *clearButton
+        = makeButton(strip, numbered("Button", number), tr("Wyczyść"), { 264, 16, 75, 25 });
+    auto *printButton
+        = makeButton(strip, numbered("Button", number + 3), tr("Drukuj"), { 344, 16, 75, 25 });
 
     pad.editor->setParent(pad.page); // between the strip and the status bar
 
@@ -201,10 +200,9 @@ void TFormN::buildPage(int index)
     for (QWidget *part :
         { static_cast<QWidget *>(pad.date), static_cast<QWidget *>(pad.date->lineEdit()),
             static_cast<QWidget *>(pad.date->button()) })
-        setHint(part, QStringLiteral("Wybraną datę dopisuje do notatnika."), pad.bar, hintPanel);
-    setHint(clearButton, QStringLiteral("Bezpowrotnie usuwa całą zawartość notatnika."), pad.bar,
-        hintPanel);
-    setHint(printButton, QStringLiteral("Drukuje zawartość notatnika."), pad.bar, hintPanel);
+        setHint(part, tr("Wybraną datę dopisuje do notatnika."), pad.bar, hintPanel);
+    setHint(clearButton, tr("Bezpowrotnie usuwa całą zawartość notatnika."), pad.bar, hintPanel);
+    setHint(printButton, tr("Drukuje zawartość notatnika."), pad.bar, hintPanel);
 
     const std::array<QWidget **, 3> sheets { &TabSheet1, &TabSheet2, &TabSheet3 };
     const std::array<QWidget **, 3> strips { &Panel1, &Panel2, &Panel3 };
@@ -419,8 +417,7 @@ void TFormN::appendDate(Pad &pad)
 void TFormN::clear(Pad &pad)
 {
     Dialogs &dialogs = Dialogs::instance();
-    if (dialogs.question(
-            this, QStringLiteral("Czy na pewno usunąć zawartość tej strony Notatnika ???")))
+    if (dialogs.question(this, tr("Czy na pewno usunąć zawartość tej strony Notatnika ???")))
         pad.editor->clear();
 }
 

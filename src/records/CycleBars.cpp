@@ -15,7 +15,7 @@ constexpr int lowestScaleTop = 35;
 
 QString oneDecimal(double value)
 {
-    return QLocale(QLocale::Polish).toString(value, 'f', 1);
+    return QLocale().toString(value, 'f', 1);
 }
 
 } // namespace

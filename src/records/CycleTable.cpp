@@ -1,5 +1,7 @@
 #include "records/CycleTable.h"
 
+#include "ui/DateTexts.h"
+
 #include <QBrush>
 
 CycleTable::CycleTable(QObject *parent)
@@ -35,7 +37,7 @@ QString CycleTable::text(int row, int column) const
     const Cycle &cycle = cycleAt(row);
     switch (column) {
     case Start:
-        return cycle.start.toString(QStringLiteral("dd.MM.yyyy"));
+        return numericDateText(cycle.start);
     case Length:
         return lengthText(cycle);
     case Readings:

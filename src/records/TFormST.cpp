@@ -6,6 +6,7 @@
 #include "ui/AccessibleRoles.h"
 #include "ui/Clock.h"
 #include "ui/Controls.h"
+#include "ui/DateTexts.h"
 #include "ui/PrintDialog.h"
 #include "ui/Windows.h"
 
@@ -31,16 +32,10 @@ constexpr int tableWidth = 352;
 constexpr int labelCount = 16;
 constexpr int barsHeight = 110;
 
-QString dateText(QDate date)
-{
-    return date.toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 // A number of days with one decimal, "28,4", or whole, "28".
 QString daysValue(double days, bool whole)
 {
-    return whole ? QString::number(std::lround(days))
-                 : QLocale(QLocale::Polish).toString(days, 'f', 1);
+    return whole ? QString::number(std::lround(days)) : QLocale().toString(days, 'f', 1);
 }
 
 QGroupBox *groupBox(const QString &name, const QString &title, const QList<QLabel *> &labels)
@@ -274,9 +269,9 @@ void TFormST::showFigures(const LengthFigures &figures)
     const int last = figures.lastFertileDay();
     const QDate start = m_statistics.current()->start;
     label(8)->setText(tr("Dni płodne: od %1. do %2. dnia cyklu").arg(first).arg(last));
-    label(9)->setText(
-        tr("W bieżącym cyklu: od %1 do %2")
-            .arg(dateText(start.addDays(first - 1)), dateText(start.addDays(last - 1))));
+    label(9)->setText(tr("W bieżącym cyklu: od %1 do %2")
+                          .arg(numericDateText(start.addDays(first - 1)),
+                              numericDateText(start.addDays(last - 1))));
     const bool fewCycles = figures.cycles < EstimateCycles;
     label(10)->setVisible(fewCycles);
     label(10)->setText(fewCycles
@@ -285,10 +280,11 @@ void TFormST::showFigures(const LengthFigures &figures)
                   .arg(figures.cycles)
             : QString());
 
-    label(11)->setText(tr("Spodziewana: %1").arg(dateText(start.addDays(figures.roundedMean()))));
+    label(11)->setText(
+        tr("Spodziewana: %1").arg(numericDateText(start.addDays(figures.roundedMean()))));
     label(12)->setText(tr("Między %1 a %2")
-                           .arg(dateText(start.addDays(figures.shortest)),
-                               dateText(start.addDays(figures.longest))));
+                           .arg(numericDateText(start.addDays(figures.shortest)),
+                               numericDateText(start.addDays(figures.longest))));
 }
 
 void TFormST::showNotes()
@@ -317,17 +313,17 @@ void TFormST::Button1Click()
     runPrintJob(printer, [&] {
         QPainter painter;
         if (!painter.begin(&printer))
-            throw std::runtime_error("Drukarka jest niedostępna.");
+            throw printerUnavailable();
         const QRect page(
             QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
         const QList<int> pages = paintedPages(printer, 1);
         for (qsizetype copy = 0; copy < pages.size(); ++copy) {
             if (copy > 0 && !printer.newPage())
-                throw std::runtime_error("Drukowanie nie powiodło się.");
+                throw printingFailed();
             paintPage(painter, page);
         }
         if (!painter.end())
-            throw std::runtime_error("Drukowanie nie powiodło się.");
+            throw printingFailed();
     });
 }
 
@@ -360,7 +356,7 @@ void TFormST::paintPage(QPainter &painter, const QRect &page) const
     painter.setFont(sized(14, true));
     y += paintText(painter, page.left(), y, width, windowTitle());
     painter.setFont(body);
-    y += paintText(painter, page.left(), y, width, tr("Stan na %1").arg(dateText(m_today)));
+    y += paintText(painter, page.left(), y, width, tr("Stan na %1").arg(numericDateText(m_today)));
     y += mm(4);
 
     for (QWidget *part : printedParts()) {

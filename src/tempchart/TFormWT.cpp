@@ -80,7 +80,7 @@ QPoint restingPlace(int column)
 
 QString accessibleMarkerName(int column)
 {
-    return QStringLiteral("Pomiar %1").arg(column);
+    return TFormWT::tr("Pomiar %1").arg(column);
 }
 
 } // namespace
@@ -88,8 +88,8 @@ QString accessibleMarkerName(int column)
 TFormWT::TFormWT(TDataSource &entries)
     : m_entries(entries)
 {
-    makeFixedWindow(this, QStringLiteral("FormWT"), QStringLiteral("Wykres pomiarów temperatury"),
-        clientWidth, clientHeight);
+    makeFixedWindow(this, QStringLiteral("FormWT"), tr("Wykres pomiarów temperatury"), clientWidth,
+        clientHeight);
 
     PrintDialog1 = new PrintDialog(this);
     PrintDialog1->setObjectName(QStringLiteral("PrintDialog1"));
@@ -134,13 +134,10 @@ void TFormWT::createTopStrip()
     Label39 = makeLabel(Panel1, QStringLiteral("Label39"), QString(), { 64, 16 });
     Label39->hide();
 
-    Button1 = makeButton(
-        Panel1, QStringLiteral("Button1"), QStringLiteral("Rysuj"), { 360, 8, 75, 25 });
-    Button2 = makeButton(
-        Panel1, QStringLiteral("Button2"), QStringLiteral("Drukuj"), { 536, 8, 75, 25 });
+    Button1 = makeButton(Panel1, QStringLiteral("Button1"), tr("Rysuj"), { 360, 8, 75, 25 });
+    Button2 = makeButton(Panel1, QStringLiteral("Button2"), tr("Drukuj"), { 536, 8, 75, 25 });
     // On the window, lying over the strip between the other two.
-    Button3 = makeButton(
-        this, QStringLiteral("Button3"), QStringLiteral("Odśwież"), { 448, 8, 75, 25 });
+    Button3 = makeButton(this, QStringLiteral("Button3"), tr("Odśwież"), { 448, 8, 75, 25 });
 }
 
 void TFormWT::createScale()
@@ -201,7 +198,7 @@ void TFormWT::Button1Click()
             chart << point;
             ChartMarker *marker = Shapes[column - 1];
             marker->move(point - QPoint(ChartMarker::Diameter / 2, ChartMarker::Diameter / 2));
-            marker->setAccessibleDescription(QStringLiteral("dzień %1: %2 °C")
+            marker->setAccessibleDescription(tr("dzień %1: %2 °C")
                                                  .arg(cp1250::decode(ReadingDayText(line, column)),
                                                      QString::fromLatin1(temperature)));
         }
@@ -290,7 +287,7 @@ void TFormWT::Button2Click()
     if (!PrintDialog1->exec())
         return;
     Label39->setFont(sansFont(titlePixels));
-    Label39->setText(QStringLiteral("Wykres pomiarów temperatury  -  Początek okresu  ")
+    Label39->setText(tr("Wykres pomiarów temperatury  -  Początek okresu  ")
         + cp1250::decode(EntryStartText(currentLine())));
     Label39->adjustSize();
 
