@@ -8,31 +8,42 @@
 #include "app/TForm1.h"
 #include "app/TForm3.h"
 #include "app/TFormA.h"
+#include "app/TFormK.h"
 #include "app/TFormL.h"
 #include "calendar/TForm2.h"
+#include "data/TTextDataSet.h"
 #include "daycount/TFormLD.h"
+#include "notebook/TFormN.h"
+#include "records/CycleTable.h"
 #include "records/PeriodEntries.h"
 #include "records/SummaryReport.h"
 #include "records/TForm4.h"
+#include "records/TFormST.h"
+#include "support/FileBytes.h"
 #include "support/PaintedTexts.h"
 #include "support/ProgramFixture.h"
 #include "support/TestSeams.h"
+#include "tempchart/TFormWT.h"
 #include "ui/Hints.h"
 #include "ui/Language.h"
 #include "ui/MonthCalendar.h"
 #include "ui/StatusBar.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTreeWidget>
 
 namespace {
 
@@ -131,6 +142,115 @@ private Q_SLOTS:
         QCOMPARE(englishMonth, QStringLiteral("September"));
         QCOMPARE(polish.windowTitle(), QStringLiteral("Wykres"));
         QCOMPARE(polishMonth, QStringLiteral("wrzesień"));
+    }
+
+    // The menus, the buttons and the hints, each fitting its place: the menu
+    // titles the bar, the words their buttons and frames, the hints the
+    // status bar's panel.
+    void mainWindow()
+    {
+        ProgramFixture fixture;
+        TForm1 *form = fixture.forms().Form1;
+        QCOMPARE(form->Plik1->title(), shown("Kalendarzyk", "Fertile days"));
+        QCOMPARE(form->Dane1->title(), shown("Dane", "Entries"));
+        QCOMPARE(form->Przywroc1->text(), shown("Przywróć kopię…", "Restore backup…"));
+        QCOMPARE(form->Ocena1->text(),
+            shown("Ocena temperatury (3 nad 6)", "Temperature shift (3 over 6)"));
+        QCOMPARE(form->Button7->text(), shown("Edycja", "Add reading"));
+        QCOMPARE(hintOf(form->Button5),
+            shown("Tworzy wielomiesięczne zestawienie pierwszych dni okresu i pomiarów temp.",
+                "Makes a summary of all first days of period and readings."));
+
+        const QMenuBar *bar = form->menuBar();
+        QVERIFY(bar->actionGeometry(bar->actions().last()).right() < bar->width());
+        QVERIFY(rightEdge(form->Label1) < left(form->ComboBox1));
+        const int hintRoom = form->StatusBar1->panelRect(1).width() - 4;
+        for (const QWidget *control : form->findChildren<QWidget *>()) {
+            const QString hint = hintOf(control);
+            QVERIFY2(form->fontMetrics().horizontalAdvance(hint) <= hintRoom, qPrintable(hint));
+        }
+        for (const QPushButton *button : form->findChildren<QPushButton *>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
+                qPrintable(button->text()));
+        for (const QGroupBox *box : form->findChildren<QGroupBox *>())
+            QVERIFY2(box->fontMetrics().horizontalAdvance(box->title()) + 16 <= box->width(),
+                qPrintable(box->title()));
+    }
+
+    void notePads()
+    {
+        ProgramFixture fixture;
+        ScriptedDialogs dialogs;
+        TFormN *pads = fixture.forms().FormN;
+        pads->show();
+        QCOMPARE(pads->windowTitle(), shown("Notatnik", "Notebook"));
+        QCOMPARE(pads->PageControl1->tabText(2), shown("Notatka (3)", "Pad (3)"));
+        QCOMPARE(pads->Button1->text(), shown("Wyczyść", "Clear"));
+        QCOMPARE(hintOf(pads->Button6), shown("Drukuje zawartość notatnika.", "Prints the pad."));
+        pads->Button3->click();
+        QCOMPARE(dialogs.log.value(1),
+            shown("question: Czy na pewno usunąć zawartość tej strony Notatnika ???",
+                "question: Are you sure you want to delete everything on this pad?"));
+    }
+
+    // The rise evaluation's label, within the plot area.
+    void temperatureChart()
+    {
+        ProgramFixture fixture(
+            "26-11-19 19/36,8 20/36,7 21/36,7 22/36,6 23/36,7 24/36,6 25/36,7 26/36,8 27/36,7 "
+            "28/36,6 29/36,7 30/36,7 01/36,8 02/36,7 03/37,0 04/37,1 05/37,2\r\n"
+            "07-03-15 15/36,6 16/36,7 17/37,0\r\nMiravela 2.0\r\n");
+        TForm1 *form = fixture.forms().Form1;
+        fixture.program().start();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        form->Ocena1->trigger();
+        form->Button8->click();
+        TFormWT *chart = fixture.forms().FormWT;
+        QVERIFY(QTest::qWaitForWindowActive(chart));
+        QCOMPARE(chart->windowTitle(), shown("Wykres pomiarów temperatury", "Temperature chart"));
+        QCOMPARE(chart->Button1->text(), shown("Rysuj", "Draw"));
+
+        chart->Button1->click();
+        QCOMPARE(chart->Label40->text(),
+            shown("Wzrost temperatury: dzień 03, potwierdzony dnia 05",
+                "Temperature shift: day 03, confirmed on day 05"));
+        QVERIFY(chart->Bevel1->geometry().contains(chart->Label40->geometry()));
+        form->TextDataSet1->next();
+        chart->Button1->click();
+        QCOMPARE(chart->Label40->text(),
+            shown("Brak potwierdzonego wzrostu temperatury", "No confirmed temperature shift"));
+    }
+
+    // The figures with the locale's decimal separator, the dates in its order.
+    void statisticsWindow()
+    {
+        PinnedClock clock(QDate(2026, 12, 9));
+        ProgramFixture fixture("26-11-18\r\n26-10-20\r\n26-09-21\r\n26-08-24\r\nMiravela 2.0\r\n");
+        fixture.forms().Form1->Statystyka1->trigger();
+        const TFormST *window = fixture.forms().FormST.ifBuilt();
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), shown("Statystyka cykli", "Cycle statistics"));
+        QCOMPARE(window->GroupBox3->title(), shown("Następna miesiączka", "Next period"));
+        QCOMPARE(window->label(4)->text(), shown("Średnia: 28,7 dnia", "Average: 28.7 days"));
+        QCOMPARE(window->table()->text(0, CycleTable::Start), shown("18.11.2026", "11/18/2026"));
+        QCOMPARE(window->table()->text(0, CycleTable::Length),
+            shown("trwa, dzień 22", "ongoing, day 22"));
+    }
+
+    void restoreWindow()
+    {
+        ProgramFixture fixture("07-02-14 14/36,8\r\nMiravela 2.0\r\n");
+        QVERIFY(QDir().mkdir(fixture.path("kopie")));
+        writeFileBytes(fixture.path("kopie/Daty-2027-03-01-101500.txt"),
+            "07-03-15\r\n07-02-14 14/36,8\r\nMiravela 2.0\r\n");
+        fixture.forms().Form1->Przywroc1->trigger();
+        TFormK *window = fixture.forms().FormK;
+        QCOMPARE(window->windowTitle(), shown("Przywróć kopię", "Restore backup"));
+        QCOMPARE(window->Button1->text(), shown("&Przywróć", "&Restore"));
+        const QTreeWidgetItem *copy = window->ListView1->topLevelItem(0);
+        QCOMPARE(copy->text(1), shown("01.03.2027 10:15:00", "03/01/2027 10:15:00"));
+        QCOMPARE(
+            copy->text(2), shown("wpisy: 2, najnowszy: 07-03-15", "entries: 2, newest: 07-03-15"));
     }
 
     void fertileDayChart()
