@@ -206,10 +206,6 @@ or after “--”: miravela -- -name
         <source>plik zawiera bajty zerowe, jest uszkodzony</source>
         <translation>the file holds null bytes: it is damaged</translation>
     </message>
-    <message>
-        <source>brak ostatniego wiersza „%1”: plik jest niepełny albo to nie Daty.txt</source>
-        <translation>the last line “%1” is missing: the file is incomplete or not a Daty.txt</translation>
-    </message>
 </context>
 <context>
     <name>PrintDialog</name>
@@ -231,6 +227,14 @@ Zakończ program na tamtym komputerze i uruchom go tutaj ponownie.</source>
         <translation>The data folder “%1” is in use by Miravela on the computer “%2”.
 
 Close the program on that computer and start it here again.</translation>
+    </message>
+    <message>
+        <source>Folder z danymi „%1” jest używany przez inny program Miravela na tym komputerze.
+
+Zakończ tamten program i uruchom go ponownie.</source>
+        <translation>The data folder “%1” is in use by another Miravela program on this computer.
+
+Close that program and start this one again.</translation>
     </message>
 </context>
 <context>
@@ -932,6 +936,10 @@ in the calendar and press &quot;Save&quot;.</translation>
         <source>Przywrócono plik %1 z kopii zapasowej z %2.</source>
         <translation>%1 was restored from the backup copy of %2.</translation>
     </message>
+    <message>
+        <source>, bez wiersza końcowego „%1”</source>
+        <translation>, without the closing line “%1”</translation>
+    </message>
 </context>
 <context>
     <name>TFormL</name>
@@ -1060,6 +1068,14 @@ LICENSE that comes with the program.</translation>
     <message>
         <source>Czy na pewno usunąć zawartość tej strony Notatnika ???</source>
         <translation>Are you sure you want to delete everything on this pad?</translation>
+    </message>
+    <message>
+        <source>Tekst wpisany w tym notatniku od uruchomienia programu nie został zapisany. Zwolnij miejsce na dysku albo sprawdź, czy plik notatnika można zapisywać, i spróbuj ponownie. Po rezygnacji tekst zostanie zachowany jako kopia w folderze „kopie”, skąd można go przywrócić (Dane › Przywróć kopię…).</source>
+        <translation>What you wrote on this pad since the program started has not been saved. Free some disk space or check that the pad’s file can be written, then try again. If you give up, the text is kept as a copy in the “kopie” folder, from where it can be brought back (Entries › Restore backup…).</translation>
+    </message>
+    <message>
+        <source>Nie można zachować tekstu notatnika %1 jako kopii: %2</source>
+        <translation>The text of pad %1 cannot be kept as a copy: %2</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1253,10 @@ LICENSE that comes with the program.</translation>
     <message>
         <source>nie można utworzyć folderu %1</source>
         <translation>cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>nie można odczytać całego pliku %1, więc nie zostanie zmieniony</source>
+        <translation>the whole file %1 cannot be read, so it will not be changed</translation>
     </message>
 </context>
 <context>
