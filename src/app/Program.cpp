@@ -167,8 +167,13 @@ int runProgram()
     }
     TForm1 *main = program->forms().Form1;
     QObject::connect(&lock, &FolderLock::showRequested, main, [main] { bringToFront(main); });
-    program->start();
-    const int status = QApplication::exec();
+    // A signal that came while start-up waited on a message ends the program
+    // before its window shows.
+    int status = 0;
+    if (!startUpEnded()) {
+        program->start();
+        status = QApplication::exec();
+    }
     // Ending, the main window is not shown again for a second start.
     QObject::disconnect(&lock, nullptr, main, nullptr);
     return program->finish() ? status : 1;

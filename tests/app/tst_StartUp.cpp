@@ -37,6 +37,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <csignal>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -214,6 +215,58 @@ private Q_SLOTS:
             QStringList({ "error: Cannot open file Notatki1.txt",
                 "error: Cannot open file Notatki2.txt", "error: Cannot open file Notatki3.txt",
                 "shown: Form1", "shown: Form5", "event loop", "shown: FormN" }));
+    }
+
+    // Logging out while a start-up message waits for its answer: the box goes,
+    // and so does the program, without showing its window or writing a file.
+    void aSignalWhileAStartUpMessageWaitsEndsTheProgram()
+    {
+        // Each box waits in its own event loop, as a real one does, for at most 10 s.
+        class WaitingBoxes final : public Dialogs {
+        public:
+            QStringList log;
+            void notice(QWidget *, const QString &text) override { wait(QStringLiteral("notice: ") + text); }
+            bool question(QWidget *, const QString &text) override
+            {
+                wait(QStringLiteral("question: ") + text);
+                return false;
+            }
+            void error(QWidget *, const QString &text) override { wait(QStringLiteral("error: ") + text); }
+            bool retry(QWidget *, const QString &text) override
+            {
+                wait(QStringLiteral("retry: ") + text);
+                return false;
+            }
+            void beep() override { }
+
+        private:
+            void wait(const QString &entry)
+            {
+                if (log.isEmpty())
+                    std::raise(SIGTERM);
+                QEventLoop loop;
+                QTimer::singleShot(10000, &loop, [&] { loop.exit(1); });
+                log << entry + (loop.exec() == 1 ? QStringLiteral(" (answered after 10 s)") : QString());
+            }
+        } boxes;
+        Dialogs::install(&boxes);
+        ShowLogger shows(boxes.log);
+        QTemporaryDir folder;
+        writeFile(folder.filePath(QStringLiteral("Daty.txt")), "Miravela 2.0\r\n");
+        const QStringList before = snapshot(folder.path());
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        QTimer runningOn; // ends the program if it ran on
+        runningOn.callOnTimeout([] { QCoreApplication::exit(2); });
+        runningOn.start(15000);
+        const int status = runProgram();
+        QDir::setCurrent(previous);
+        Dialogs::install(nullptr);
+        QCOMPARE(status, 0);
+        QCOMPARE(boxes.log,
+            QStringList({ "error: Cannot open file Notatki1.txt",
+                "error: Cannot open file Notatki2.txt", "error: Cannot open file Notatki3.txt" }));
+        QCOMPARE(snapshot(folder.path()), before);
     }
 
     void aMissingDatyIsTheOnlyMessage()
